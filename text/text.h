@@ -16,6 +16,7 @@
 
 #include <compare>
 #include <cstddef>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -47,5 +48,9 @@ class Text {
  private:
   std::string bytes_;
 };
+
+// Writes the bytes, escaping those outside printable ASCII as \xHH; for
+// diagnostics.
+std::ostream& operator<<(std::ostream& out, const Text& text);
 
 }  // namespace lirvane
