@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "port/huge_pages.h"
 #include "text/cp936_tables.h"
 
 namespace lirvane {
@@ -64,6 +65,7 @@ const EncodeTable& encodeTable() {
 std::u16string cp936ToUtf16(std::string_view bytes) {
   std::u16string units;
   units.reserve(bytes.size());
+  port::adviseHugePages(units.data(), bytes.size() * sizeof(char16_t));
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     auto byte = static_cast<unsigned char>(bytes[i]);
     if (!isLeadByte(byte)) {

@@ -87,5 +87,17 @@ TEST(SongPattern, FindsEachSongOfAResponse) {
   }
 }
 
+// A line of ten megabytes of CDATA openings between two songs: the engine
+// must get through it (this is where an interpreter would run for hours)
+// and still find the songs around it.
+TEST(SongPattern, GetsThroughAHugeLineOfCdataOpenings) {
+  std::string hostile;
+  hostile.reserve(10'000'000);
+  while (hostile.size() < 10'000'000) hostile += "<![CDATA[";
+  std::vector<Song> songs =
+      songsIn(songLines("A", "B", "C") + hostile + "\n" + songLines("D", "E", "F"));
+  EXPECT_EQ(songs, (std::vector<Song>{{"A", "B", "C"}, {"D", "E", "F"}}));
+}
+
 }  // namespace
 }  // namespace lirvane

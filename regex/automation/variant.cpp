@@ -50,6 +50,12 @@ std::optional<std::u16string> Variant::toString() const {
   return std::nullopt;
 }
 
+std::shared_ptr<const std::u16string> Variant::toSharedString() const {
+  if (const auto* shared = std::get_if<SharedString>(&value_)) return *shared;
+  auto text = toString();
+  return text ? std::make_shared<const std::u16string>(std::move(*text)) : nullptr;
+}
+
 std::optional<double> Variant::toNumber() const {
   if (isEmpty()) return 0.0;
   if (const bool* b = asBool()) return *b ? -1.0 : 0.0;

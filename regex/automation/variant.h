@@ -6,6 +6,7 @@
 // synchronised.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
@@ -19,7 +20,8 @@ class Variant {
   Variant() = default;
   explicit Variant(bool value) : value_(value) {}
   explicit Variant(double value) : value_(value) {}
-  explicit Variant(std::u16string value) : value_(std::move(value)) {}
+  explicit Variant(std::u16string value)
+      : value_(std::make_shared<const std::u16string>(std::move(value))) {}
   explicit Variant(ComObject object) : value_(std::move(object)) {}
 
   bool isEmpty() const { return std::holds_alternative<std::monostate>(value_); }
@@ -27,7 +29,10 @@ class Variant {
 
   const bool* asBool() const { return std::get_if<bool>(&value_); }
   const double* asNumber() const { return std::get_if<double>(&value_); }
-  const std::u16string* asString() const { return std::get_if<std::u16string>(&value_); }
+  const std::u16string* asString() const {
+    const auto* shared = std::get_if<SharedString>(&value_);
+    return shared ? shared->get() : nullptr;
+  }
   const ComObject* asObject() const { return std::get_if<ComObject>(&value_); }
 
   // The platform's coercions: what a caller gets when it asks for a value of
@@ -37,9 +42,15 @@ class Variant {
   std::optional<std::u16string> toString() const;
   std::optional<double> toNumber() const;
   std::optional<bool> toBool() const;
+  // As toString, but a string value is shared rather than copied: a large
+  // subject crosses into a component once.
+  std::shared_ptr<const std::u16string> toSharedString() const;
 
  private:
-  std::variant<std::monostate, bool, double, std::u16string, ComObject> value_;
+  // Strings are immutable once made, like the platform's, so copies of a
+  // Variant share one.
+  using SharedString = std::shared_ptr<const std::u16string>;
+  std::variant<std::monostate, bool, double, SharedString, ComObject> value_;
 };
 
 }  // namespace lirvane::automation

@@ -19,8 +19,12 @@ using automation::Variant;
 
 // What one Execute found, shared by the objects that present it.
 struct Execution {
-  std::u16string subject;
+  std::shared_ptr<const std::u16string> subject;
   MatchList matches;
+
+  std::u16string text(const std::size_t* span) const {
+    return subject->substr(span[0], span[1] - span[0]);
+  }
 };
 using ExecutionPtr = std::shared_ptr<const Execution>;
 
@@ -54,9 +58,7 @@ class SubMatchesObject final : public AutomationObject {
       auto group = indexArgument(args, static_cast<std::size_t>(list.groupCount));
       if (!group) return false;
       const std::size_t* span = list.match(match_) + 2 * (*group + 1);
-      result = span[0] == kUnset
-                   ? Variant()
-                   : Variant(execution_->subject.substr(span[0], span[1] - span[0]));
+      result = span[0] == kUnset ? Variant() : Variant(execution_->text(span));
       return true;
     }
     return false;
@@ -77,7 +79,7 @@ class MatchObject final : public AutomationObject {
     if (!isGet(kind, args)) return false;
     const std::size_t* span = execution_->matches.match(match_);
     if (memberIs(name, "Value") || name.empty()) {
-      result = Variant(execution_->subject.substr(span[0], span[1] - span[0]));
+      result = Variant(execution_->text(span));
     } else if (memberIs(name, "FirstIndex")) {
       result = Variant(static_cast<double>(span[0]));
     } else if (memberIs(name, "Length")) {
@@ -175,12 +177,12 @@ class RegExpObject final : public AutomationObject {
   // Runs the search over the first argument, as text.
   std::shared_ptr<Execution> search(std::span<const Variant> args, std::size_t argCount) {
     if (args.size() != argCount) return nullptr;
-    auto subject = args[0].toString();
+    auto subject = args[0].toSharedString();
     auto pattern = compiled();
     if (!subject || !pattern) return nullptr;
     auto matches = pattern->findAll(*subject, global_);
     if (!matches) return nullptr;
-    return std::make_shared<Execution>(Execution{std::move(*subject), std::move(*matches)});
+    return std::make_shared<Execution>(Execution{std::move(subject), std::move(*matches)});
   }
 
   bool execute(std::span<const Variant> args, Variant& result) {
@@ -195,7 +197,7 @@ class RegExpObject final : public AutomationObject {
     auto replacement = args[1].toString();
     auto execution = replacement ? search(args, 2) : nullptr;
     if (!execution) return false;
-    result = Variant(replaceMatches(execution->subject, execution->matches, *replacement));
+    result = Variant(replaceMatches(*execution->subject, execution->matches, *replacement));
     return true;
   }
 
