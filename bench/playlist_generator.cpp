@@ -33,8 +33,8 @@ std::string generatePlaylist(int songs) {
   for (int i = 0; i < songs; ++i) {
     bool chinese = i % 2 == 0;
     std::string singer = chinese ? chineseWord(random, 3) : asciiWord(random, 8);
-    std::string name = chinese ? chineseWord(random, 5) : asciiWord(random, 12) + " " +
-                                                              asciiWord(random, 6);
+    std::string name =
+        chinese ? chineseWord(random, 5) : asciiWord(random, 12) + " " + asciiWord(random, 6);
     out += "<song><xsinger_name><![CDATA[" + singer + " ]]></xsinger_name>\n";
     out += "<xsong_name><![CDATA[" + name + " ]]></xsong_name>\n";
     out += "<xsong_url><![CDATA[http://music.example.com/" + std::to_string(i) + "/" +

@@ -42,8 +42,8 @@ Text trimBlanks(const Text& text) {
       end = i;
       i += 1;
     } else {
-      bool ideographicSpace = text.byteAt(i) == kIdeographicSpaceByte &&
-                              text.byteAt(i + 1) == kIdeographicSpaceByte;
+      bool ideographicSpace =
+          text.byteAt(i) == kIdeographicSpaceByte && text.byteAt(i + 1) == kIdeographicSpaceByte;
       blanksFrom = ideographicSpace ? std::min(blanksFrom, i) : bytes.size();
       i += 2;
     }

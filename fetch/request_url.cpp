@@ -12,8 +12,8 @@ bool isHex(unsigned char c) { return isDigit(c) || ((c | 0x20) >= 'a' && (c | 0x
 // Characters a request target carries as they are (RFC 3986's unreserved,
 // sub-delims, ":", "@", "/" and "?").
 bool isTargetSafe(unsigned char c) {
-  return isAlpha(c) || isDigit(c) || std::string_view("-._~!$&'()*+,;=:@/?").find(c) !=
-                                         std::string_view::npos;
+  return isAlpha(c) || isDigit(c) ||
+         std::string_view("-._~!$&'()*+,;=:@/?").find(c) != std::string_view::npos;
 }
 
 bool isHostChar(unsigned char c) {

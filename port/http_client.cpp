@@ -3,7 +3,6 @@
 #include <curl/curl.h>
 
 #include <algorithm>
-#include <cctype>
 #include <climits>
 
 namespace lirvane::port {
@@ -35,8 +34,9 @@ struct Transfer {
     if (line.starts_with("HTTP/")) {
       t->chunkSize = kDefaultChunk;  // a new response, after a redirect
     } else if (line.size() > kLength.size() &&
-               std::equal(kLength.begin(), kLength.end(), line.begin(),
-                          [](char a, char b) { return a == std::tolower(b); })) {
+               std::equal(kLength.begin(), kLength.end(), line.begin(), [](char a, char b) {
+                 return a == (b >= 'A' && b <= 'Z' ? b + 32 : b);
+               })) {
       std::string value(line.substr(kLength.size()));
       t->chunkSize = readChunkSize(value.c_str());
     }
@@ -132,8 +132,7 @@ void HttpClient::get(const std::string& url, ByteArray& body) {
   curl_easy_setopt(e, CURLOPT_IGNORE_CONTENT_LENGTH, 1L);
   curl_easy_setopt(e, CURLOPT_FORBID_REUSE, 1L);
   curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS,
-                   static_cast<long>(limits_.connectTimeout.count()));
+  curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits_.connectTimeout.count()));
   curl_easy_setopt(e, CURLOPT_HEADERFUNCTION, &Transfer::onHeader);
   curl_easy_setopt(e, CURLOPT_HEADERDATA, &transfer);
   curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, &Transfer::onBody);

@@ -105,9 +105,7 @@ int findText(const Text& haystack, const Text& wanted, int start, bool caseFree)
   std::string_view w = wanted.bytes();
   while (size - at >= w.size()) {
     bool equal = caseFree ? std::equal(w.begin(), w.end(), h.begin() + at,
-                                       [](char a, char b) {
-                                         return equalIgnoringAsciiCase(a, b);
-                                       })
+                                       [](char a, char b) { return equalIgnoringAsciiCase(a, b); })
                           : h.compare(at, w.size(), w) == 0;
     if (equal) return static_cast<int>(at + 1);
     if (haystack.byteAt(at) >= 0x80) {

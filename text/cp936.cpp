@@ -77,10 +77,10 @@ std::u16string cp936ToUtf16(std::string_view bytes) {
       continue;
     }
     int index = trailIndex(static_cast<unsigned char>(bytes[i + 1]));
-    units.push_back(index < 0 ? kDefaultUnit
-                              : cp936::kDoubleByte[(byte - cp936::kFirstLeadByte) *
-                                                       cp936::kTrailBytesPerLead +
-                                                   index]);
+    units.push_back(
+        index < 0 ? kDefaultUnit
+                  : cp936::kDoubleByte[(byte - cp936::kFirstLeadByte) * cp936::kTrailBytesPerLead +
+                                       index]);
     ++i;
   }
   return units;

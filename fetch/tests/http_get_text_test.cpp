@@ -17,9 +17,8 @@ using testing::Connection;
 using testing::TestHttpServer;
 using namespace std::string_literals;
 
-constexpr const char* kProxyVariables[] = {"http_proxy", "HTTP_PROXY", "https_proxy",
-                                           "HTTPS_PROXY", "all_proxy", "ALL_PROXY",
-                                           "no_proxy", "NO_PROXY"};
+constexpr const char* kProxyVariables[] = {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY",
+                                           "all_proxy",  "ALL_PROXY",  "no_proxy",    "NO_PROXY"};
 
 TestHttpServer::Scenario reply(const std::string& status, const std::string& headers,
                                const std::string& body) {
@@ -42,14 +41,13 @@ class HttpGetText : public ::testing::Test {
     server_.on("/cl-negative", reply("200 OK", "Content-Length: -1\r\n", "abc"));
     server_.on("/cl-garbage", reply("200 OK", "Content-Length: 12abc\r\n", "abcdefghijklmnop"));
     server_.on("/cl-short", reply("200 OK", "Content-Length: 2\r\n", "abcdef"));
-    server_.on("/cl-huge",
-               reply("200 OK", "Content-Length: 99999999999999999999\r\n", "abcdef"));
+    server_.on("/cl-huge", reply("200 OK", "Content-Length: 99999999999999999999\r\n", "abcdef"));
     server_.on("/cl-large", reply("200 OK", "Content-Length: 102400\r\n", big));
     server_.on("/not-found", reply("404 Not Found", "", "missing page"));
     server_.on("/server-error", reply("500 Internal Server Error", "", "broken"));
     server_.on("/hop1", reply("302 Found", "Location: /hop2\r\n", "moved"));
-    server_.on("/hop2", reply("301 Moved Permanently", "Location: " + server_.origin() +
-                                                          "/final\r\n", "moved"));
+    server_.on("/hop2", reply("301 Moved Permanently",
+                              "Location: " + server_.origin() + "/final\r\n", "moved"));
     server_.on("/final", reply("200 OK", "", "final body"));
     server_.on("/loop", reply("302 Found", "Location: /loop\r\n", "again"));
     server_.on("/to-file", reply("302 Found", "Location: file:///etc/passwd\r\n", "x"));

@@ -21,20 +21,29 @@ TEST(TrimBlanks, RemovesSpacesAndIdeographicSpacesAtBothEnds) {
   const TrimCase cases[] = {
       {"nothing to trim", Text("12345"), Text("12345")},
       {"spaces around", Text("  12345 "), Text("12345")},
-      {"ideographic spaces around", Text("\xA1\xA1" "123\xA1\xA1\xA1\xA1"), Text("123")},
+      {"ideographic spaces around",
+       Text("\xA1\xA1"
+            "123\xA1\xA1\xA1\xA1"),
+       Text("123")},
       {"mixed blanks", Text(" \xA1\xA1 1 \xA1\xA1"), Text("1")},
-      {"blanks inside stay", Text(" 1 2\xA1\xA1" "3 "), Text("1 2\xA1\xA1" "3")},
+      {"blanks inside stay",
+       Text(" 1 2\xA1\xA1"
+            "3 "),
+       Text("1 2\xA1\xA1"
+            "3")},
       {"tab is no blank", Text("\t1\t"), Text("\t1\t")},
       {"line feed is no blank", Text("1\n "), Text("1\n")},
       {"only blanks", Text(" \xA1\xA1 "), Text()},
       {"empty", Text(), Text()},
-      {"a lone lead byte at the end goes, the blanks before it stay", Text("1 \xD6"),
-       Text("1 ")},
+      {"a lone lead byte at the end goes, the blanks before it stay", Text("1 \xD6"), Text("1 ")},
       {"A1 as a second byte does not start a blank", Text("1\xB0\xA1\xA1\xB2"),
        Text("1\xB0\xA1\xA1\xB2")},
-      {"a pair ending in A1 before a blank pair", Text("1\xB0\xA1\xA1\xA1"),
-       Text("1\xB0\xA1")},
-      {"a single A1 is no blank", Text("\xA1" "1"), Text("\xA1" "1")},
+      {"a pair ending in A1 before a blank pair", Text("1\xB0\xA1\xA1\xA1"), Text("1\xB0\xA1")},
+      {"a single A1 is no blank",
+       Text("\xA1"
+            "1"),
+       Text("\xA1"
+            "1")},
       {"chinese kept", Text("\xA1\xA1\xD6\xD0\xA1\xA1"), Text("\xD6\xD0")},
   };
   for (const auto& c : cases) {
@@ -47,7 +56,10 @@ TEST(PlaylistUrl, AppendsTheTrimmedNumberUnchanged) {
   EXPECT_EQ(playlistUrlPrefix(), prefix);
   const TrimCase cases[] = {
       {"plain", Text("10001"), prefix + Text("10001")},
-      {"blanks around", Text(" \xA1\xA1" "10001 "), prefix + Text("10001")},
+      {"blanks around",
+       Text(" \xA1\xA1"
+            "10001 "),
+       prefix + Text("10001")},
       {"blanks between digits remain", Text("100 01"), prefix + Text("100 01")},
       {"tab stays", Text("10001\t"), prefix + Text("10001\t")},
       {"empty box", Text(), prefix},

@@ -18,8 +18,8 @@ struct Song {
 
 std::string songLines(const std::string& singer, const std::string& name,
                       const std::string& address) {
-  return "<xsinger_name><![CDATA[" + singer + " ]]></xsinger_name>\n<xsong_name><![CDATA[" +
-         name + " ]]></xsong_name>\n<xsong_url><![CDATA[" + address + " ]]></xsong_url>\n";
+  return "<xsinger_name><![CDATA[" + singer + " ]]></xsinger_name>\n<xsong_name><![CDATA[" + name +
+         " ]]></xsong_name>\n<xsong_url><![CDATA[" + address + " ]]></xsong_url>\n";
 }
 
 std::vector<Song> songsIn(const std::string& response) {
@@ -60,9 +60,10 @@ TEST(SongPattern, FindsEachSongOfAResponse) {
        "<XSINGER_NAME><![cdata[A ]]></XSINGER_NAME>\n<XSONG_NAME><![CDATA[B ]]></Xsong_Name>\n"
        "<xsong_URL><![CData[C ]]></XSONG_url>",
        {{"A", "B", "C"}}},
-      {"CRLF lines match nothing", "<xsinger_name><![CDATA[A ]]></xsinger_name>\r\n"
-                                   "<xsong_name><![CDATA[B ]]></xsong_name>\r\n"
-                                   "<xsong_url><![CDATA[C ]]></xsong_url>",
+      {"CRLF lines match nothing",
+       "<xsinger_name><![CDATA[A ]]></xsinger_name>\r\n"
+       "<xsong_name><![CDATA[B ]]></xsong_name>\r\n"
+       "<xsong_url><![CDATA[C ]]></xsong_url>",
        {}},
       {"a value without the final blank is skipped, its neighbours are not",
        songLines("A", "B", "C") +

@@ -21,10 +21,17 @@ struct ChunkCase {
 
 TEST(ReadChunkSize, FollowsTheAnnouncedLength) {
   const ChunkCase cases[] = {
-      {nullptr, 10240},     {"0", 10240},          {"-1", 10240},
-      {"abc", 10240},       {"1", 2},              {" 12", 13},
-      {"+12", 13},          {"12abc", 13},         {"102399", 102400},
-      {"102400", 102400},   {"999999999999", 102400},
+      {nullptr, 10240},
+      {"0", 10240},
+      {"-1", 10240},
+      {"abc", 10240},
+      {"1", 2},
+      {" 12", 13},
+      {"+12", 13},
+      {"12abc", 13},
+      {"102399", 102400},
+      {"102400", 102400},
+      {"999999999999", 102400},
       {"99999999999999999999", 102400},
   };
   for (const auto& c : cases) {
@@ -35,8 +42,8 @@ TEST(ReadChunkSize, FollowsTheAnnouncedLength) {
 class HttpClientAbort : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const char* name : {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY",
-                             "all_proxy", "ALL_PROXY", "no_proxy", "NO_PROXY"}) {
+    for (const char* name : {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "all_proxy",
+                             "ALL_PROXY", "no_proxy", "NO_PROXY"}) {
       unsetenv(name);
     }
     // A server that sends part of a body and then nothing: only an abort

@@ -67,9 +67,7 @@ void TestHttpServer::on(const std::string& path, Scenario scenario) {
   scenarios_[path] = std::move(scenario);
 }
 
-std::string TestHttpServer::origin() const {
-  return "http://127.0.0.1:" + std::to_string(port_);
-}
+std::string TestHttpServer::origin() const { return "http://127.0.0.1:" + std::to_string(port_); }
 
 std::vector<std::string> TestHttpServer::requests() const {
   std::lock_guard lock(mutex_);

@@ -112,8 +112,9 @@ TEST_F(RegexMatcherTest, PositionsAreByteOffsetsFoundByTextSearch) {
   const PositionCase cases[] = {
       {"first c", Text("c"), Text("abcabc"), 1, 0, Text("c"), 2},
       {"second c", Text("c"), Text("abcabc"), 2, 0, Text("c"), 5},
-      {"after a double-byte character", Text("a"), Text("\xD6\xD0"
-                                                         "a"),
+      {"after a double-byte character", Text("a"),
+       Text("\xD6\xD0"
+            "a"),
        1, 0, Text("a"), 2},
       {"a group found from its match's start", Text("a(a)"), Text("aaa"), 1, 1, Text("a"), 0},
       {"an empty text is at 0", Text("x*"), Text("abc"), 2, 0, Text(), 0},
@@ -183,11 +184,11 @@ TEST(FindText, SearchesWholeCharactersForward) {
       {"empty haystack", Text(), Text(), 1, false, -1},
       {"not found", Text("abc"), Text("d"), 1, false, -1},
       {"wanted longer than the rest", Text("abc"), Text("bcd"), 1, false, -1},
-      {"the second byte of a pair is skipped", Text("\xB0\x61"
-                                                    "a"),
+      {"the second byte of a pair is skipped",
+       Text("\xB0\x61"
+            "a"),
        Text("a"), 1, false, 3},
-      {"a lone lead byte at the end ends the search", Text("x\x81"), Text("\x81"), 2, false,
-       2},
+      {"a lone lead byte at the end ends the search", Text("x\x81"), Text("\x81"), 2, false, 2},
       {"a lead byte before the end with nothing found", Text("\x81"), Text("z"), 1, false, -1},
       {"case-free compares ASCII letters only", Text("xAbC"), Text("abc"), 1, true, 2},
       {"exact comparison", Text("xAbC"), Text("abc"), 1, false, -1},

@@ -41,8 +41,7 @@ class RegExpComponent : public ::testing::Test {
                                                             std::u16string_view subject,
                                                             int flags) {
     ComObject regex = make(pattern, flags);
-    Variant matches =
-        call(regex, "Execute", InvokeKind::Call, {Variant(std::u16string(subject))});
+    Variant matches = call(regex, "Execute", InvokeKind::Call, {Variant(std::u16string(subject))});
     if (!matches.asObject()) return std::nullopt;
     std::vector<std::u16string> values;
     int count = static_cast<int>(*call(*matches.asObject(), "Count", InvokeKind::Get).asNumber());
@@ -80,8 +79,7 @@ const DialectCase kDialect[] = {
     {"empty pattern matches at every position", u"", u"test", kGlobal,
      Values{u"", u"", u"", u"", u""}},
     {"lazy star gives empty matches", u"a*?", u"aaa", kGlobal, Values{u"", u"", u"", u""}},
-    {"after an empty match the search moves one unit on", u"x*|b", u"b", kGlobal,
-     Values{u"", u""}},
+    {"after an empty match the search moves one unit on", u"x*|b", u"b", kGlobal, Values{u"", u""}},
     {"caret is the subject start without Multiline", u"^a", u"a\na", kGlobal, Values{u"a"}},
     {"caret after LF and CR with Multiline", u"^a", u"a\na\ra", kGlobal | kMultiline,
      Values{u"a", u"a", u"a"}},
@@ -103,12 +101,11 @@ const DialectCase kDialect[] = {
      Values{u"\u212A"}},
     {"\\b stays ASCII under IgnoreCase", u"\\bx\\b", u"\u00E9x x", kGlobal | kIgnoreCase,
      Values{u"x", u"x"}},
-    {"letters beyond ASCII fold under IgnoreCase", u"\u00E9\u0434", u"\u00C9\u0414",
-     kIgnoreCase, Values{u"\u00C9\u0414"}},
+    {"letters beyond ASCII fold under IgnoreCase", u"\u00E9\u0434", u"\u00C9\u0414", kIgnoreCase,
+     Values{u"\u00C9\u0414"}},
     {"case matters without IgnoreCase", u"A", u"a", kNone, Values{}},
     {"\\8 and \\9 are digits", u"\\8\\9", u"89", kNone, Values{u"89"}},
-    {"a number escape beyond the groups is octal", u"(a)\\2", u"a\x02", kNone,
-     Values{u"a\x02"}},
+    {"a number escape beyond the groups is octal", u"(a)\\2", u"a\x02", kNone, Values{u"a\x02"}},
     {"\\10 with one group is octal 010", u"(a)\\10", u"a\b", kNone, Values{u"a\b"}},
     {"back reference", u"(a+)b\\1", u"aabaa", kNone, Values{u"aabaa"}},
     {"an unset group's back reference matches empty", u"(x)?a\\1", u"a", kNone, Values{u"a"}},
@@ -163,8 +160,7 @@ const ReplaceCase kReplacements[] = {
     {"groups", u"(\\w)(\\d)", u"a1 b2", u"$2$1", kGlobal, u"1a 2b"},
     {"whole match, before and after", u"b", u"abc", u"[$&|$`|$']", kNone, u"a[b|a|c]c"},
     {"dollar dollar", u"b", u"abc", u"$$", kNone, u"a$c"},
-    {"two digits that name no group fall back to one", u"(b)", u"abc", u"$10", kNone,
-     u"ab0c"},
+    {"two digits that name no group fall back to one", u"(b)", u"abc", u"$10", kNone, u"ab0c"},
     {"two digits naming a group", u"(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)", u"abcdefghij", u"$10$01",
      kNone, u"ja"},
     {"a number naming no group stays literal", u"b", u"abc", u"$1$0", kNone, u"a$1$0c"},
@@ -189,8 +185,8 @@ TEST_F(RegExpComponent, ReplaceConvertsArgumentsThatAreNotText) {
   Variant result =
       call(regex, "Replace", InvokeKind::Call, {Variant(std::u16string(u"abc")), Variant(true)});
   EXPECT_EQ(*result.asString(), u"a-1c");
-  result = call(regex, "Replace", InvokeKind::Call,
-                {Variant(std::u16string(u"abc")), Variant(6.0)});
+  result =
+      call(regex, "Replace", InvokeKind::Call, {Variant(std::u16string(u"abc")), Variant(6.0)});
   EXPECT_EQ(*result.asString(), u"a6c");
 }
 
@@ -220,8 +216,7 @@ TEST_F(RegExpComponent, MatchesReportPositionsAndGroups) {
 // engine did (ECMAScript would clear it on each pass).
 TEST_F(RegExpComponent, RepeatedGroupsKeepEarlierCaptures) {
   ComObject regex = make(u"((foo)|(bar))*", kNone);
-  Variant matches =
-      call(regex, "Execute", InvokeKind::Call, {Variant(std::u16string(u"foobar"))});
+  Variant matches = call(regex, "Execute", InvokeKind::Call, {Variant(std::u16string(u"foobar"))});
   Variant match = call(*matches.asObject(), "Item", InvokeKind::Get, {Variant(0.0)});
   Variant groups = call(*match.asObject(), "SubMatches", InvokeKind::Get);
   auto group = [&](double i) {

@@ -28,8 +28,9 @@ using MatchDataPtr =
     std::unique_ptr<pcre2_match_data, Deleter<pcre2_match_data, pcre2_match_data_free>>;
 using MatchContextPtr =
     std::unique_ptr<pcre2_match_context, Deleter<pcre2_match_context, pcre2_match_context_free>>;
-using CompileContextPtr = std::unique_ptr<pcre2_compile_context,
-                                          Deleter<pcre2_compile_context, pcre2_compile_context_free>>;
+using CompileContextPtr =
+    std::unique_ptr<pcre2_compile_context,
+                    Deleter<pcre2_compile_context, pcre2_compile_context_free>>;
 using JitStackPtr =
     std::unique_ptr<pcre2_jit_stack, Deleter<pcre2_jit_stack, pcre2_jit_stack_free>>;
 
@@ -91,8 +92,8 @@ std::optional<MatchList> CompiledPattern::findAll(std::u16string_view subject, b
   const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(data.get());
   std::size_t start = 0;
   while (start <= subject.size()) {
-    int rc = pcre2_jit_match(code_->code.get(), units, subject.size(), start, 0, data.get(),
-                             context);
+    int rc =
+        pcre2_jit_match(code_->code.get(), units, subject.size(), start, 0, data.get(), context);
     if (rc == PCRE2_ERROR_NOMATCH) break;
     if (rc < 0) return std::nullopt;
     list.offsets.insert(list.offsets.end(), ovector, ovector + list.stride());

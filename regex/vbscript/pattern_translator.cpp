@@ -48,8 +48,10 @@ int countGroups(std::u16string_view p) {
     } else if (c == u'[') {
       inClass = true;
       if (i + 1 < p.size() && p[i + 1] == u'^') ++i;
-      if (i + 1 < p.size() && p[i + 1] == u']') ++i;  // [] and [^] are whole classes
-      else continue;
+      if (i + 1 < p.size() && p[i + 1] == u']')
+        ++i;  // [] and [^] are whole classes
+      else
+        continue;
       inClass = false;
     } else if (c == u'(' && (i + 1 == p.size() || p[i + 1] != u'?')) {
       ++groups;
@@ -61,7 +63,10 @@ int countGroups(std::u16string_view p) {
 class Translator {
  public:
   Translator(std::u16string_view pattern, bool ignoreCase, bool multiline)
-      : p_(pattern), ignoreCase_(ignoreCase), multiline_(multiline), groups_(countGroups(pattern)) {}
+      : p_(pattern),
+        ignoreCase_(ignoreCase),
+        multiline_(multiline),
+        groups_(countGroups(pattern)) {}
 
   std::optional<TranslatedPattern> run() {
     while (i_ < p_.size()) {
@@ -159,12 +164,24 @@ class Translator {
     if (atEnd()) return false;
     char16_t c = p_[i_++];
     switch (c) {
-      case u'd': out_ += u"[0-9]"; return true;
-      case u'D': out_ += u"[^0-9]"; return true;
-      case u's': out_ += u"[\\t\\n\\u000B\\f\\r ]"; return true;
-      case u'S': out_ += u"[^\\t\\n\\u000B\\f\\r ]"; return true;
-      case u'w': out_ += u"(?-i:[0-9A-Za-z_])"; return true;
-      case u'W': out_ += u"(?-i:[^0-9A-Za-z_])"; return true;
+      case u'd':
+        out_ += u"[0-9]";
+        return true;
+      case u'D':
+        out_ += u"[^0-9]";
+        return true;
+      case u's':
+        out_ += u"[\\t\\n\\u000B\\f\\r ]";
+        return true;
+      case u'S':
+        out_ += u"[^\\t\\n\\u000B\\f\\r ]";
+        return true;
+      case u'w':
+        out_ += u"(?-i:[0-9A-Za-z_])";
+        return true;
+      case u'W':
+        out_ += u"(?-i:[^0-9A-Za-z_])";
+        return true;
       case u'b':
         out_ += ignoreCase_ ? u"(?-i:(?<![0-9A-Za-z_])(?=[0-9A-Za-z_])|"
                               u"(?<=[0-9A-Za-z_])(?![0-9A-Za-z_]))"
@@ -181,7 +198,8 @@ class Translator {
     if (c >= u'1' && c <= u'9') {
       std::size_t j = i_;
       long number = c - u'0';
-      while (j < p_.size() && isDigit(p_[j]) && number <= groups_) number = number * 10 + (p_[j++] - u'0');
+      while (j < p_.size() && isDigit(p_[j]) && number <= groups_)
+        number = number * 10 + (p_[j++] - u'0');
       if (number <= groups_) {
         out_ += u"(?:\\g{" + decimal(number) + u"})";
         i_ = j;
@@ -202,7 +220,10 @@ class Translator {
   // Escapes read the same inside and outside a class.
   bool commonEscape(char16_t c) {
     switch (c) {
-      case u'f': case u'n': case u'r': case u't':
+      case u'f':
+      case u'n':
+      case u'r':
+      case u't':
         out_.push_back(u'\\');
         out_.push_back(c);
         return true;
@@ -287,13 +308,26 @@ class Translator {
       c = p_[i_++];
       std::u16string_view ranges;
       switch (c) {
-        case u'd': ranges = kDigitRanges; break;
-        case u'D': ranges = kNotDigitRanges; break;
-        case u's': ranges = kSpaceRanges; break;
-        case u'S': ranges = kNotSpaceRanges; break;
-        case u'w': ranges = kWordClass; break;
-        case u'W': ranges = kNotWordRanges; break;
-        default: break;
+        case u'd':
+          ranges = kDigitRanges;
+          break;
+        case u'D':
+          ranges = kNotDigitRanges;
+          break;
+        case u's':
+          ranges = kSpaceRanges;
+          break;
+        case u'S':
+          ranges = kNotSpaceRanges;
+          break;
+        case u'w':
+          ranges = kWordClass;
+          break;
+        case u'W':
+          ranges = kNotWordRanges;
+          break;
+        default:
+          break;
       }
       if (!ranges.empty()) {
         bool word = c == u'w' || c == u'W';

@@ -150,8 +150,7 @@ class RegExpObject final : public AutomationObject {
     return true;
   }
 
-  bool boolProperty(bool& field, InvokeKind kind, std::span<const Variant> args,
-                    Variant& result) {
+  bool boolProperty(bool& field, InvokeKind kind, std::span<const Variant> args, Variant& result) {
     if (isGet(kind, args)) {
       result = Variant(field);
       return true;

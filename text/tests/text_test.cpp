@@ -21,8 +21,9 @@ TEST(Text, KeepsBytesBeforeTheFirstZero) {
 TEST(Text, ConcatenationAddsLengthsAndAbsentAddsNothing) {
   Text joined = Text("\xD6\xD0") + Text() + Text("a");
   EXPECT_EQ(joined.size(), 3u);
-  EXPECT_EQ(joined.bytes(), "\xD6\xD0"
-                            "a");
+  EXPECT_EQ(joined.bytes(),
+            "\xD6\xD0"
+            "a");
 }
 
 TEST(Text, OrdersBytesAsUnsigned) {
