@@ -77,6 +77,7 @@ ComObject callObjectMethod(const ComObject& holder, std::string_view name, const
 }
 
 Text toText(const Variant& value) {
+  // A string, the usual case, converts without a copy of its own.
   if (const std::u16string* s = value.asString()) return utf16ToText(*s);
   auto text = value.toString();
   return text ? utf16ToText(*text) : Text();
