@@ -6,7 +6,9 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libcurl4-openssl-dev libpcre2-dev
+  qt6-base-dev fonts-wqy-microhei
   libgtest-dev libbenchmark-dev python3
+  xvfb xauth
 )
 
 missing=()
