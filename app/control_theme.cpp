@@ -11,9 +11,12 @@ namespace {
 
 QColor schemeFrameColour(int scheme) {
   switch (scheme) {
-    case 2: return QColor(164, 185, 127);
-    case 3: return QColor(198, 197, 215);
-    default: return QColor(123, 158, 189);
+    case 2:
+      return QColor(164, 185, 127);
+    case 3:
+      return QColor(198, 197, 215);
+    default:
+      return QColor(123, 158, 189);
   }
 }
 

@@ -36,8 +36,7 @@ QString fatalBoxText(const Text& message) {
 }
 
 Text allocationFailureMessage(std::size_t bytes) {
-  return textFromUtf8(u8"分配 ") + Text(std::to_string(bytes)) +
-         textFromUtf8(u8" 字节内存失败!");
+  return textFromUtf8(u8"分配 ") + Text(std::to_string(bytes)) + textFromUtf8(u8" 字节内存失败!");
 }
 
 void fatalStop(const Text& message) {

@@ -32,7 +32,7 @@ Widget* named(Widget* widget, const char* name, const QString& accessibleName) {
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("MainWindow"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(QStringLiteral("Lirvane (听歌单)"));
+  setWindowTitle(QStringLiteral("Lirvane (Lirvane 开发组 出品)"));
   setWindowIcon(QIcon(QStringLiteral(":/lirvane/icon.png")));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -105,9 +105,8 @@ void MainWindow::buildInputRow() {
   boxPalette.setColor(QPalette::Base, Qt::white);
   numberBox_->setPalette(boxPalette);
 
-  fetchButton_ =
-      named(new QPushButton(QStringLiteral("获取"), group_), names::kFetchButton,
-            QStringLiteral("获取"));
+  fetchButton_ = named(new QPushButton(QStringLiteral("获取"), group_), names::kFetchButton,
+                       QStringLiteral("获取"));
   fetchButton_->setGeometry(147, 24, 72, 25);
   fetchButton_->setAutoDefault(false);
   fetchButton_->setDefault(false);

@@ -14,10 +14,10 @@
 namespace lirvane::gui {
 
 MainWindowControls::MainWindowControls(MainWindow* window) : window_(window) {
-  QObject::connect(window, &QObject::destroyed, window, [this] { detach(); });
+  detachOnDestroy_ = QObject::connect(window, &QObject::destroyed, window, [this] { detach(); });
 }
 
-MainWindowControls::~MainWindowControls() = default;
+MainWindowControls::~MainWindowControls() { QObject::disconnect(detachOnDestroy_); }
 
 void MainWindowControls::detach() { caller_.close(); }
 

@@ -56,6 +56,7 @@ class MainWindowControls {
 
   UiThreadCaller caller_;
   QPointer<MainWindow> window_;
+  QMetaObject::Connection detachOnDestroy_;
 };
 
 }  // namespace lirvane::gui

@@ -35,8 +35,7 @@ class UiThreadCaller {
   // Runs `work` on the UI thread; its result, or nullopt when the caller is
   // closed.
   template <typename Work, typename Result = std::invoke_result_t<Work>>
-    requires(!std::is_void_v<Result>)
-  std::optional<Result> call(Work work) {
+  requires(!std::is_void_v<Result>) std::optional<Result> call(Work work) {
     auto state = std::make_shared<State<Result>>();
     bool ran = run([state, work = std::move(work)] { state->result = work(); });
     return ran ? std::move(state->result) : std::nullopt;
@@ -44,10 +43,8 @@ class UiThreadCaller {
 
   // The same for work without a result: true when it ran.
   template <typename Work>
-    requires std::is_void_v<std::invoke_result_t<Work>>
-  bool call(Work work) {
-    return run(std::move(work));
-  }
+  requires std::is_void_v<std::invoke_result_t<Work>>
+  bool call(Work work) { return run(std::move(work)); }
 
  private:
   template <typename Result>

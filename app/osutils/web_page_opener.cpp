@@ -14,37 +14,27 @@ namespace {
 
 constexpr const char* kHtmlType = "text/html";
 
-// The value for text/html in the [group] of an XDG .list file, its first
-// desktop entry; empty when there is none.
-QString firstEntryFor(const QString& listFile, const QString& group) {
-  QFile file(listFile);
+// The value of `key` in the [group] of an XDG key file (a desktop entry, a
+// mimeapps.list, a mimeinfo.cache); empty when there is none.
+QString keyFileValue(const QString& path, const QString& group, const QString& key) {
+  QFile file(path);
   if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
   bool inGroup = false;
   while (!file.atEnd()) {
     QString line = QString::fromUtf8(file.readLine()).trimmed();
     if (line.startsWith(u'[')) {
       inGroup = line == u'[' + group + u']';
-    } else if (inGroup && line.startsWith(QLatin1String(kHtmlType) + u'=')) {
-      QString entries = line.mid(int(qstrlen(kHtmlType)) + 1);
-      return entries.split(u';', Qt::SkipEmptyParts).value(0).trimmed();
+    } else if (inGroup && line.startsWith(key + u'=')) {
+      return line.mid(key.size() + 1);
     }
   }
   return {};
 }
 
-QString execLineOf(const QString& desktopFile) {
-  QFile file(desktopFile);
-  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
-  bool inEntry = false;
-  while (!file.atEnd()) {
-    QString line = QString::fromUtf8(file.readLine()).trimmed();
-    if (line.startsWith(u'[')) {
-      inEntry = line == QLatin1String("[Desktop Entry]");
-    } else if (inEntry && line.startsWith(QLatin1String("Exec="))) {
-      return line.mid(5);
-    }
-  }
-  return {};
+// The first desktop entry a .list file names for text/html.
+QString firstEntryFor(const QString& listFile, const QString& group) {
+  QString entries = keyFileValue(listFile, group, QString::fromLatin1(kHtmlType));
+  return entries.split(u';', Qt::SkipEmptyParts).value(0).trimmed();
 }
 
 }  // namespace
@@ -53,7 +43,8 @@ std::optional<QString> registeredHtmlCommand() {
   // The user's and the system's associations, most preferred first, then
   // what the installed applications declare.
   QStringList lists;
-  for (const QString& dir : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation))
+  for (const QString& dir :
+       QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation))
     lists << dir + QStringLiteral("/mimeapps.list");
   QStringList applicationDirs =
       QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation);
@@ -69,7 +60,8 @@ std::optional<QString> registeredHtmlCommand() {
   }
   if (entry.isEmpty()) return std::nullopt;
   for (const QString& dir : applicationDirs) {
-    QString exec = execLineOf(dir + u'/' + entry);
+    QString exec =
+        keyFileValue(dir + u'/' + entry, QStringLiteral("Desktop Entry"), QStringLiteral("Exec"));
     if (!exec.isEmpty()) return exec;
   }
   return std::nullopt;

@@ -97,11 +97,16 @@ class TestHyperlinkLabel : public QObject {
   void commandForAddress_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("quoted placeholder") << "browser -new \"%u\" -x" << "browser -new  ADDR";
-    QTest::newRow("plain placeholder") << "browser %U" << "browser  ADDR";
-    QTest::newRow("the first of two") << "b %f \"%u\"" << "b %f  ADDR";
-    QTest::newRow("windows-style %1") << "b \"%1\"" << "b  ADDR";
-    QTest::newRow("no placeholder") << "browser" << "browser ADDR";
+    QTest::newRow("quoted placeholder") << "browser -new \"%u\" -x"
+                                        << "browser -new  ADDR";
+    QTest::newRow("plain placeholder") << "browser %U"
+                                       << "browser  ADDR";
+    QTest::newRow("the first of two") << "b %f \"%u\""
+                                      << "b %f  ADDR";
+    QTest::newRow("windows-style %1") << "b \"%1\""
+                                      << "b  ADDR";
+    QTest::newRow("no placeholder") << "browser"
+                                    << "browser ADDR";
   }
 
   void commandForAddress() {

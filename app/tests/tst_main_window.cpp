@@ -47,17 +47,21 @@ class TestMainWindow : public QObject {
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("tabStop");
-    QTest::newRow("banner") << "图片框1" << "MainWindow" << QRect(277, 7, 203, 59) << "" << false;
-    QTest::newRow("group") << "分组框1" << "MainWindow" << QRect(8, 2, 229, 65) << "" << false;
-    QTest::newRow("label") << "标签1" << "分组框1" << QRect(8, 23, 17, 24) << "QQ:" << false;
-    QTest::newRow("number") << "编辑框_QQ号码" << "分组框1" << QRect(31, 24, 104, 24)
-                            << "100200300" << true;
-    QTest::newRow("button") << "按钮_获取" << "分组框1" << QRect(147, 24, 72, 25) << "获取"
-                            << true;
-    QTest::newRow("link") << "超级链接框1" << "MainWindow" << QRect(298, 71, 163, 24)
-                          << ">> 如有疑问,点此反馈 <<" << false;
-    QTest::newRow("list") << "超级列表框_歌曲列表" << "MainWindow" << QRect(5, 99, 475, 225)
-                          << "" << true;
+    QTest::newRow("banner") << "图片框1"
+                            << "MainWindow" << QRect(277, 7, 203, 59) << "" << false;
+    QTest::newRow("group") << "分组框1"
+                           << "MainWindow" << QRect(8, 2, 229, 65) << "" << false;
+    QTest::newRow("label") << "标签1"
+                           << "分组框1" << QRect(8, 23, 17, 24) << "QQ:" << false;
+    QTest::newRow("number") << "编辑框_QQ号码"
+                            << "分组框1" << QRect(31, 24, 104, 24) << "100200300" << true;
+    QTest::newRow("button") << "按钮_获取"
+                            << "分组框1" << QRect(147, 24, 72, 25) << "获取" << true;
+    QTest::newRow("link") << "超级链接框1"
+                          << "MainWindow" << QRect(298, 71, 163, 24) << ">> 如有疑问,点此反馈 <<"
+                          << false;
+    QTest::newRow("list") << "超级列表框_歌曲列表"
+                          << "MainWindow" << QRect(5, 99, 475, 225) << "" << true;
   }
 
   void controls() {
@@ -92,7 +96,8 @@ class TestMainWindow : public QObject {
   void songListSettings() {
     QTableView* list = window_->songList();
     QCOMPARE(list->model()->columnCount(), 2);
-    QCOMPARE(list->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("歌曲名/歌手"));
+    QCOMPARE(list->model()->headerData(0, Qt::Horizontal).toString(),
+             QStringLiteral("歌曲名/歌手"));
     QCOMPARE(list->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("歌曲地址"));
     QCOMPARE(list->horizontalHeader()->sectionSize(0), 140);
     QCOMPARE(list->horizontalHeader()->sectionSize(1), 320);
@@ -222,10 +227,12 @@ class TestMainWindow : public QObject {
     QSignalSpy clicks(window_.data(), &MainWindow::songListRightClicked);
     QWidget* viewport = window_->songList()->viewport();
     // An empty list, then below the last row of a list with one.
-    QContextMenuEvent empty(QContextMenuEvent::Mouse, QPoint(20, 20), viewport->mapToGlobal(QPoint(20, 20)));
+    QContextMenuEvent empty(QContextMenuEvent::Mouse, QPoint(20, 20),
+                            viewport->mapToGlobal(QPoint(20, 20)));
     QApplication::sendEvent(viewport, &empty);
     window_->songs()->appendRow();
-    QContextMenuEvent below(QContextMenuEvent::Mouse, QPoint(20, 200), viewport->mapToGlobal(QPoint(20, 200)));
+    QContextMenuEvent below(QContextMenuEvent::Mouse, QPoint(20, 200),
+                            viewport->mapToGlobal(QPoint(20, 200)));
     QApplication::sendEvent(viewport, &below);
     QCOMPARE(clicks.count(), 2);
   }

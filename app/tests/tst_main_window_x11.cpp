@@ -75,8 +75,8 @@ class TestMainWindowX11 : public QObject {
   void theBackgroundDragsTheWindow() {
     QFETCH(QString, handle);
     QFETCH(QPoint, press);
-    QWidget* widget = handle == "MainWindow" ? window_.data()
-                                             : window_->findChild<QWidget*>(handle);
+    QWidget* widget =
+        handle == "MainWindow" ? window_.data() : window_->findChild<QWidget*>(handle);
     QPoint start = window_->frameGeometry().topLeft();
     QTest::mousePress(widget, Qt::LeftButton, {}, press);
     QTest::mouseMove(widget, press + QPoint(50, 40));
@@ -110,10 +110,9 @@ class TestMainWindowX11 : public QObject {
     QByteArray path = qgetenv("LIRVANE_SCREENSHOT");
     if (path.isEmpty()) QSKIP("LIRVANE_SCREENSHOT not set");
     QTest::qWait(200);
-    QPixmap shot = window_->screen()->grabWindow(0, window_->frameGeometry().x(),
-                                                 window_->frameGeometry().y(),
-                                                 window_->frameGeometry().width(),
-                                                 window_->frameGeometry().height());
+    QPixmap shot = window_->screen()->grabWindow(
+        0, window_->frameGeometry().x(), window_->frameGeometry().y(),
+        window_->frameGeometry().width(), window_->frameGeometry().height());
     QVERIFY(shot.save(QString::fromLocal8Bit(path)));
   }
 

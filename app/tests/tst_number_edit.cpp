@@ -40,10 +40,14 @@ class TestNumberEdit : public QObject {
   void typing_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("digits") << "0123456789" << "0123456789";
-    QTest::newRow("letters dropped") << "12a3" << "123";
-    QTest::newRow("minus kept") << "-5" << "-5";
-    QTest::newRow("blank, plus, point dropped") << "1 +2.3" << "123";
+    QTest::newRow("digits") << "0123456789"
+                            << "0123456789";
+    QTest::newRow("letters dropped") << "12a3"
+                                     << "123";
+    QTest::newRow("minus kept") << "-5"
+                                << "-5";
+    QTest::newRow("blank, plus, point dropped") << "1 +2.3"
+                                                << "123";
     QTest::newRow("full-width digits dropped") << QString::fromUtf8("１２3") << "3";
     QTest::newRow("chinese dropped") << QString::fromUtf8("中1文") << "1";
   }
