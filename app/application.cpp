@@ -7,6 +7,7 @@
 
 #include "app/control_theme.h"
 #include "app/fatal_error.h"
+#include "app/fetch_launcher.h"
 #include "app/main_window.h"
 #include "app/main_window_controls.h"
 #include "app/ui_thread_caller.h"
@@ -51,6 +52,8 @@ int runLirvane(int& argc, char** argv) {
   window->winId();
   if (!window->windowHandle()) fatalStop(textFromUtf8(u8"载入启动窗口失败"));
   MainWindowControls controls(window);
+  FetchLauncher fetches(controls, *g_matcher);
+  QObject::connect(window, &MainWindow::fetchRequested, window, [&fetches] { fetches.start(); });
   setControlTheme(1);
   window->centreOnScreen();
   window->show();
@@ -58,6 +61,8 @@ int runLirvane(int& argc, char** argv) {
 
   int code = app.exec();
 
+  // A fetch still running ends before the matcher it uses goes.
+  fetches.finish();
   runExitHandler();
   automation::CoUninitialize();
   setFatalBoxThread(nullptr);

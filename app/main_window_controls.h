@@ -15,6 +15,7 @@
 #include <QPointer>
 
 #include "app/ui_thread_caller.h"
+#include "fetch/playlist_view.h"
 #include "text/text.h"
 
 namespace lirvane::gui {
@@ -23,27 +24,28 @@ class MainWindow;
 
 enum class MenuItem { CopyTitle, CopyUrl, ClearAll };
 
-class MainWindowControls {
+class MainWindowControls : public PlaylistView {
  public:
   explicit MainWindowControls(MainWindow* window);
-  ~MainWindowControls();
+  ~MainWindowControls() override;
 
   // From now on, every operation returns at once. UI thread only.
   void detach();
+  bool isGone() override { return !caller_.isOpen(); }
 
   // 按钮_获取
-  void setFetchButtonDisabled(bool disabled);
-  void setFetchButtonCaption(const Text& caption);
+  void setFetchButtonDisabled(bool disabled) override;
+  void setFetchButtonCaption(const Text& caption) override;
   // 编辑框_QQ号码
-  Text numberText();
+  Text numberText() override;
   void setNumberText(const Text& text);
   // 状态条1: only part 0 exists.
-  void setStatusPartText(int part, const Text& text);
+  void setStatusPartText(int part, const Text& text) override;
   // 超级列表框_歌曲列表
   int rowCount();
-  void deleteAllRows();
-  int appendRow();
-  void setCellText(int row, int column, const Text& text);
+  void deleteAllRows() override;
+  int appendRow() override;
+  void setCellText(int row, int column, const Text& text) override;
   Text cellText(int row, int column);
   int selectedRow();
   // The popup menu's items and the popup itself.

@@ -30,6 +30,10 @@ class UiThreadCaller {
   UiThreadCaller& operator=(const UiThreadCaller&) = delete;
 
   void close();
+  bool isOpen() {
+    std::lock_guard lock(mutex_);
+    return open_;
+  }
   bool isUiThread() const { return QThread::currentThread() == uiThread_; }
 
   // Runs `work` on the UI thread; its result, or nullopt when the caller is
@@ -85,11 +89,6 @@ class UiThreadCaller {
     }
     completion->done.acquire();
     return completion->ran;
-  }
-
-  bool isOpen() {
-    std::lock_guard lock(mutex_);
-    return open_;
   }
 
   QThread* const uiThread_;

@@ -7,12 +7,12 @@
 #include <map>
 #include <string>
 
-#include "bench/playlist_generator.h"
 #include "fetch/playlist_request.h"
 #include "regex/automation/com_runtime.h"
 #include "regex/regex_matcher.h"
 #include "regex/vbscript/pattern_translator.h"
 #include "text/cp936.h"
+#include "tools/playlists/playlist_generator.h"
 
 namespace lirvane::bench {
 namespace {
@@ -20,7 +20,7 @@ namespace {
 const Text& playlist(int songs) {
   static std::map<int, Text> cache;
   auto it = cache.find(songs);
-  if (it == cache.end()) it = cache.emplace(songs, Text(generatePlaylist(songs))).first;
+  if (it == cache.end()) it = cache.emplace(songs, Text(tools::generatePlaylist(songs))).first;
   return it->second;
 }
 

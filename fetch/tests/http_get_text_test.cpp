@@ -8,21 +8,21 @@
 #include "fetch/playlist_request.h"
 #include "fetch/playlist_response.h"
 #include "port/http_client.h"
-#include "port/tests/test_http_server.h"
+#include "tools/loopback_http/loopback_http_server.h"
 
 namespace lirvane {
 namespace {
 
-using testing::Connection;
-using testing::TestHttpServer;
+using tools::Connection;
+using tools::LoopbackHttpServer;
 using namespace std::string_literals;
 
 constexpr const char* kProxyVariables[] = {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY",
                                            "all_proxy",  "ALL_PROXY",  "no_proxy",    "NO_PROXY"};
 
-TestHttpServer::Scenario reply(const std::string& status, const std::string& headers,
-                               const std::string& body) {
-  return [=](Connection& c) { c.send(TestHttpServer::response(status, headers, body)); };
+LoopbackHttpServer::Scenario reply(const std::string& status, const std::string& headers,
+                                   const std::string& body) {
+  return [=](Connection& c) { c.send(LoopbackHttpServer::response(status, headers, body)); };
 }
 
 std::string expectedRequest(const std::string& target, const std::string& host) {
@@ -55,11 +55,11 @@ class HttpGetText : public ::testing::Test {
     server_.on("/nul", reply("200 OK", "", "ab\0cd"s));
     server_.on("/no-body", reply("200 OK", "Content-Length: 0\r\n", ""));
     server_.on("/reset", [](Connection& c) {
-      c.send(TestHttpServer::response("200 OK", "Content-Length: 100\r\n", "partial"));
+      c.send(LoopbackHttpServer::response("200 OK", "Content-Length: 100\r\n", "partial"));
       c.reset();
     });
     server_.on("/stall", [](Connection& c) {
-      c.send(TestHttpServer::response("200 OK", "", "begun"));
+      c.send(LoopbackHttpServer::response("200 OK", "", "begun"));
       c.waitForPeer();
     });
     server_.on("/silent", [](Connection& c) { c.waitForPeer(); });
@@ -67,7 +67,7 @@ class HttpGetText : public ::testing::Test {
 
   Text get(const std::string& path) { return httpGetText(Text(server_.origin() + path)); }
 
-  TestHttpServer server_;
+  LoopbackHttpServer server_;
 };
 
 TEST_F(HttpGetText, SendsExactlyTheRequestOfThePlatformClient) {
@@ -137,7 +137,7 @@ TEST_F(HttpGetText, UnusableUrlsSendNothing) {
 TEST_F(HttpGetText, AConnectionRefusedGivesNothing) {
   int port;
   {
-    TestHttpServer closed;
+    LoopbackHttpServer closed;
     port = closed.port();
   }
   EXPECT_EQ(httpGetText(Text("http://127.0.0.1:" + std::to_string(port) + "/x")), Text());

@@ -6,13 +6,13 @@
 #include <cstdlib>
 #include <thread>
 
-#include "port/tests/test_http_server.h"
+#include "tools/loopback_http/loopback_http_server.h"
 
 namespace lirvane::port {
 namespace {
 
-using lirvane::testing::Connection;
-using lirvane::testing::TestHttpServer;
+using lirvane::tools::Connection;
+using lirvane::tools::LoopbackHttpServer;
 
 struct ChunkCase {
   const char* value;  // nullptr: no Content-Length header
@@ -49,12 +49,12 @@ class HttpClientAbort : public ::testing::Test {
     // A server that sends part of a body and then nothing: only an abort
     // can end the transfer before the (long) stall timeout.
     server_.on("/stall", [](Connection& c) {
-      c.send(TestHttpServer::response("200 OK", "", "begun"));
+      c.send(LoopbackHttpServer::response("200 OK", "", "begun"));
       c.waitForPeer();
     });
   }
 
-  TestHttpServer server_;
+  LoopbackHttpServer server_;
   std::unique_ptr<HttpClient> client_ =
       HttpClient::open("agent", {.stallTimeout = std::chrono::minutes(10)});
 };

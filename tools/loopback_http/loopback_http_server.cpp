@@ -1,4 +1,4 @@
-#include "port/tests/test_http_server.h"
+#include "tools/loopback_http/loopback_http_server.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -8,7 +8,7 @@
 
 #include <chrono>
 
-namespace lirvane::testing {
+namespace lirvane::tools {
 namespace {
 constexpr int kPollMs = 50;
 }
@@ -37,20 +37,26 @@ void Connection::waitForPeer() {
   }
 }
 
-TestHttpServer::TestHttpServer() {
+LoopbackHttpServer::LoopbackHttpServer(int port) {
   listenFd_ = socket(AF_INET, SOCK_STREAM, 0);
+  int reuse = 1;
+  setsockopt(listenFd_, SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse);
   sockaddr_in address{};
   address.sin_family = AF_INET;
   address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  bind(listenFd_, reinterpret_cast<sockaddr*>(&address), sizeof address);
-  listen(listenFd_, 16);
+  address.sin_port = htons(static_cast<uint16_t>(port));
+  if (bind(listenFd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+      listen(listenFd_, 64) != 0) {
+    acceptThread_ = std::thread([] {});
+    return;
+  }
   socklen_t length = sizeof address;
   getsockname(listenFd_, reinterpret_cast<sockaddr*>(&address), &length);
   port_ = ntohs(address.sin_port);
   acceptThread_ = std::thread([this] { serve(); });
 }
 
-TestHttpServer::~TestHttpServer() {
+LoopbackHttpServer::~LoopbackHttpServer() {
   stopping_ = true;
   acceptThread_.join();
   close(listenFd_);
@@ -62,24 +68,26 @@ TestHttpServer::~TestHttpServer() {
   for (auto& t : connections) t.join();
 }
 
-void TestHttpServer::on(const std::string& path, Scenario scenario) {
+void LoopbackHttpServer::on(const std::string& path, Scenario scenario) {
   std::lock_guard lock(mutex_);
   scenarios_[path] = std::move(scenario);
 }
 
-std::string TestHttpServer::origin() const { return "http://127.0.0.1:" + std::to_string(port_); }
+std::string LoopbackHttpServer::origin() const {
+  return "http://127.0.0.1:" + std::to_string(port_);
+}
 
-std::vector<std::string> TestHttpServer::requests() const {
+std::vector<std::string> LoopbackHttpServer::requests() const {
   std::lock_guard lock(mutex_);
   return requests_;
 }
 
-std::string TestHttpServer::response(const std::string& status, const std::string& headers,
-                                     const std::string& body) {
+std::string LoopbackHttpServer::response(const std::string& status, const std::string& headers,
+                                         const std::string& body) {
   return "HTTP/1.0 " + status + "\r\n" + headers + "\r\n" + body;
 }
 
-void TestHttpServer::serve() {
+void LoopbackHttpServer::serve() {
   while (!stopping_) {
     pollfd p{listenFd_, POLLIN, 0};
     if (poll(&p, 1, kPollMs) <= 0) continue;
@@ -90,7 +98,7 @@ void TestHttpServer::serve() {
   }
 }
 
-void TestHttpServer::handle(int fd) {
+void LoopbackHttpServer::handle(int fd) {
   std::string request;
   char buffer[4096];
   while (request.find("\r\n\r\n") == std::string::npos && !stopping_) {
@@ -111,7 +119,7 @@ void TestHttpServer::handle(int fd) {
     requests_.push_back(request);
     if (auto it = scenarios_.find(path); it != scenarios_.end()) scenario = it->second;
   }
-  Connection connection(fd, stopping_);
+  Connection connection(fd, target, stopping_);
   if (scenario) {
     scenario(connection);
   } else {
@@ -120,4 +128,4 @@ void TestHttpServer::handle(int fd) {
   close(fd);
 }
 
-}  // namespace lirvane::testing
+}  // namespace lirvane::tools

@@ -1,7 +1,7 @@
-// A small HTTP server for tests, on 127.0.0.1 and a free port: it logs each
-// raw request and answers by the request's path with a scenario the test
-// registers, as curl's own test server does. Requests in absolute form (as
-// sent to a proxy) are answered by their path too.
+// A small HTTP server on 127.0.0.1, for the tests and the sample playlist
+// service: it logs each raw request and answers by the request's path with
+// a scenario registered for it, as curl's own test server does. Requests in
+// absolute form (as sent to a proxy) are answered by their path too.
 #pragma once
 
 #include <atomic>
@@ -12,12 +12,15 @@
 #include <thread>
 #include <vector>
 
-namespace lirvane::testing {
+namespace lirvane::tools {
 
 // One accepted connection, as a scenario sees it.
 class Connection {
  public:
-  explicit Connection(int fd, const std::atomic<bool>& stopping) : fd_(fd), stopping_(stopping) {}
+  Connection(int fd, std::string target, const std::atomic<bool>& stopping)
+      : fd_(fd), target_(std::move(target)), stopping_(stopping) {}
+  // The request's target in origin form: path and query.
+  const std::string& target() const { return target_; }
   // Sends bytes as they are; false once the peer is gone.
   bool send(const std::string& bytes);
   // Closes with a TCP reset instead of an orderly close.
@@ -27,22 +30,24 @@ class Connection {
 
  private:
   int fd_;
+  std::string target_;
   const std::atomic<bool>& stopping_;
   bool reset_ = false;
-  friend class TestHttpServer;
+  friend class LoopbackHttpServer;
 };
 
-class TestHttpServer {
+class LoopbackHttpServer {
  public:
   using Scenario = std::function<void(Connection&)>;
 
-  TestHttpServer();
-  ~TestHttpServer();
+  // On a free port, or on `port` when it is given.
+  explicit LoopbackHttpServer(int port = 0);
+  ~LoopbackHttpServer();
 
   // Answers requests for `path` (without the query).
   void on(const std::string& path, Scenario scenario);
-  int port() const { return port_; }
-  std::string origin() const;  // "http://127.0.0.1:port"
+  int port() const { return port_; }  // 0 when the port could not be had
+  std::string origin() const;         // "http://127.0.0.1:port"
   std::vector<std::string> requests() const;
 
   // A whole response: status line, the headers given, a blank line, body.
@@ -65,4 +70,4 @@ class TestHttpServer {
   std::vector<std::thread> connections_;
 };
 
-}  // namespace lirvane::testing
+}  // namespace lirvane::tools

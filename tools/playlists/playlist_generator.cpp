@@ -1,8 +1,8 @@
-#include "bench/playlist_generator.h"
+#include "tools/playlists/playlist_generator.h"
 
 #include <random>
 
-namespace lirvane::bench {
+namespace lirvane::tools {
 namespace {
 
 // A word of `length` GB2312 hanzi (lead B0..D7, trail A1..FE).
@@ -43,4 +43,4 @@ std::string generatePlaylist(int songs) {
   return out + "</playlist>\n";
 }
 
-}  // namespace lirvane::bench
+}  // namespace lirvane::tools

@@ -4,10 +4,10 @@
 
 #include <string>
 
-namespace lirvane::bench {
+namespace lirvane::tools {
 
 // `songs` songs, half with Chinese and half with ASCII names and singers;
 // the same count always gives the same bytes.
 std::string generatePlaylist(int songs);
 
-}  // namespace lirvane::bench
+}  // namespace lirvane::tools

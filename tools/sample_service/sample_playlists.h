@@ -1,0 +1,32 @@
+// What the sample playlist service answers for each account number.
+//
+// Fixed numbers:
+//   100200300  three known songs (the number the window shows at start)
+//   10001      five Chinese songs
+//   0          an empty answer (status 200, no body)
+//   1          an XML document without songs
+//   2          ten songs that trickle in, one every 300 ms
+//   3          the start of an answer, then nothing until the client leaves
+//   4          part of an answer, then a connection reset
+//   404, 500   error pages with bodies
+// Any other number n: a generated playlist of n % 100001 songs (so 10000
+// gives 10,000 songs), in code page 936.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "tools/loopback_http/loopback_http_server.h"
+
+namespace lirvane::tools {
+
+// The path the playlist service answers.
+inline constexpr const char* kPlaylistPath = "/fcg-bin/cgi_playlist_xml.fcg";
+
+// The number in a target's "uin" query parameter; "" when there is none.
+std::string uinOf(std::string_view target);
+
+// Answers one request for the playlist of `uin`.
+void answerPlaylist(Connection& connection, const std::string& uin);
+
+}  // namespace lirvane::tools
