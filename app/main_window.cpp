@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QTableView>
 
+#include "app/frame_pacer.h"
 #include "app/hyperlink_label.h"
 #include "app/number_edit.h"
 #include "app/song_list_model.h"
@@ -67,6 +68,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
+
+  new FramePacer(this);
 
   auto* drag = new WindowDrag(this);
   for (QWidget* handle : {static_cast<QWidget*>(this), static_cast<QWidget*>(banner_),
@@ -160,6 +163,10 @@ void MainWindow::buildStatusBar() {
   statusPart_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   statusPart_->setTextFormat(Qt::PlainText);
   statusPart_->setMinimumWidth(0);
+  // A part of fixed size, the bar's width less its margins: a new text then
+  // repaints it without laying out the status bar again, once per song
+  // during a fetch.
+  statusPart_->setFixedSize(kClientSize.width() - 4, statusPart_->sizeHint().height());
   statusBar_->addWidget(statusPart_, 1);
   int height = statusBar_->sizeHint().height();
   statusBar_->setGeometry(0, kClientSize.height() - height, kClientSize.width(), height);

@@ -130,6 +130,8 @@ class TestMainWindow : public QObject {
     QVERIFY(!bar->isSizeGripEnabled());
     QCOMPARE(bar->findChildren<QLabel*>().size(), 1);
     QVERIFY(window_->statusPart()->text().isEmpty());
+    QVERIFY(window_->statusPart()->width() >= 480);
+    QVERIFY(bar->rect().contains(window_->statusPart()->geometry()));
   }
 
   void theContextMenuIsBuiltButHidden() {
