@@ -135,6 +135,8 @@ void MainWindow::buildSongList() {
   // Rows of one height: the view then places row n without measuring the
   // rows before it, which keeps appending cheap however long the list.
   songList_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  songList_->verticalHeader()->setMinimumSectionSize(1);
+  songList_->verticalHeader()->setDefaultSectionSize(songList_->fontMetrics().height() + 4);
   QHeaderView* header = songList_->horizontalHeader();
   header->setSectionsMovable(false);
   header->setSectionsClickable(false);

@@ -24,3 +24,6 @@ for n in (10000, 100000):
 for kind in ("BM_MatcherPath", "BM_Floor"):
     print(f"{kind} 100000 / 10000 songs: {ms(f'{kind}/100000') / ms(f'{kind}/10000'):.1f}x")
 PY
+echo
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+  ./build/default/bench/listing_bench 2>/dev/null
