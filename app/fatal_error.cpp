@@ -75,10 +75,16 @@ void installAllocationFailureStop() {
 
 }  // namespace lirvane::gui
 
-void* operator new(std::size_t bytes) {
+namespace {
+void* allocateOrStop(std::size_t bytes) {
   if (void* memory = std::malloc(bytes ? bytes : 1)) return memory;
   lirvane::gui::fatalStop(lirvane::gui::allocationFailureMessage(bytes));
 }
+}  // namespace
 
+void* operator new(std::size_t bytes) { return allocateOrStop(bytes); }
+void* operator new[](std::size_t bytes) { return allocateOrStop(bytes); }
 void operator delete(void* memory) noexcept { std::free(memory); }
 void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+void operator delete[](void* memory) noexcept { std::free(memory); }
+void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }

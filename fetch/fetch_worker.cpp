@@ -43,6 +43,7 @@ void listSongs(PlaylistView& view, RegexMatcher& matcher) {
     view.setCellText(row, kTitleColumn, name + t.rowBetweenNameAndSinger + singer);
     view.setCellText(row, kAddressColumn, address);
   }
+  if (view.isGone()) return;  // nobody to tell, and the matcher is left alone
   Text total = numberText(matcher.matchCount());
   view.setStatusPartText(kStatusPart, t.summaryStart + view.numberText() + t.summaryBeforeCount +
                                           total + t.summaryAfterCount);

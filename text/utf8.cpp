@@ -10,8 +10,8 @@ std::u16string utf8ToUtf16(std::u8string_view utf8) {
   for (std::size_t i = 0; i < utf8.size();) {
     unsigned char lead = utf8[i];
     int extra = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-    char32_t code = extra == 0 ? lead : lead & (0x3F >> extra);
     bool valid = extra >= 0 && i + extra < utf8.size();
+    char32_t code = !valid ? 0 : extra == 0 ? lead : lead & (0x3F >> extra);
     for (int k = 1; valid && k <= extra; ++k) {
       unsigned char next = utf8[i + k];
       valid = (next & 0xC0) == 0x80;

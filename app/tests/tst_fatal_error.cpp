@@ -20,6 +20,12 @@ class TestFatalError : public QObject {
 
   static Run probe(const QStringList& arguments) {
     QProcess process;
+    // Under AddressSanitizer an impossible allocation must fail as it does
+    // without it, by returning nothing, rather than stop the process itself.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("ASAN_OPTIONS", environment.value("ASAN_OPTIONS") +
+                                           ":allocator_may_return_null=1");
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(FATAL_STOP_PROBE), arguments);
     process.waitForFinished(20000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput())};
