@@ -10,6 +10,7 @@
 #include "app/fetch_launcher.h"
 #include "app/main_window.h"
 #include "app/main_window_controls.h"
+#include "app/song_list_menu.h"
 #include "app/ui_thread_caller.h"
 #include "regex/automation/com_runtime.h"
 #include "regex/regex_matcher.h"
@@ -54,6 +55,7 @@ int runLirvane(int& argc, char** argv) {
   MainWindowControls controls(window);
   FetchLauncher fetches(controls, *g_matcher);
   QObject::connect(window, &MainWindow::fetchRequested, window, [&fetches] { fetches.start(); });
+  new SongListMenu(*window, controls);
   setControlTheme(1);
   window->centreOnScreen();
   window->show();
