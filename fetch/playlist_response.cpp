@@ -12,12 +12,13 @@ namespace {
 // Guards the process-wide client instance; made on first use.
 std::mutex g_clientMutex;
 std::unique_ptr<port::HttpClient> g_client;
+port::HttpLimits g_limits;
 bool g_aborted = false;
 
 port::HttpClient* sharedClient() {
   std::lock_guard lock(g_clientMutex);
   if (!g_client) {
-    g_client = port::HttpClient::open(kAgentString);
+    g_client = port::HttpClient::open(kAgentString, g_limits);
     if (g_client && g_aborted) g_client->abort();
   }
   return g_client.get();
@@ -39,6 +40,12 @@ Text httpGetText(port::HttpClient& client, const Text& url) {
   ByteArray body;
   client.get(*wire, body);
   return bytesToText(body);
+}
+
+void setPlaylistRequestLimits(const port::HttpLimits& limits) {
+  std::lock_guard lock(g_clientMutex);
+  g_limits = limits;
+  g_client.reset();
 }
 
 void abortPlaylistRequests() {

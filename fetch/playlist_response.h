@@ -20,6 +20,7 @@ namespace lirvane {
 
 namespace port {
 class HttpClient;
+struct HttpLimits;
 }
 
 // "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)"
@@ -34,5 +35,10 @@ Text httpGetText(const Text& url);
 Text httpGetText(port::HttpClient& client, const Text& url);
 
 void abortPlaylistRequests();
+
+// The limits of the process-wide client, for tests that cannot wait a
+// minute for a timeout; the next request makes the client anew with them.
+// Only while no request runs.
+void setPlaylistRequestLimits(const port::HttpLimits& limits);
 
 }  // namespace lirvane

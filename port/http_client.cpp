@@ -22,6 +22,7 @@ bool globalInit() {
 // State of one transfer, shared with libcurl's callbacks.
 struct Transfer {
   ByteArray& body;
+  std::size_t maxBody;
   std::size_t chunkSize = kDefaultChunk;
   bool bodyStarted = false;
   Clock::time_point lastActivity = Clock::now();
@@ -53,8 +54,10 @@ struct Transfer {
       t->body.reserve(t->chunkSize);
       t->bodyStarted = true;
     }
-    t->body.append(data, size * count);
-    return size * count;
+    std::size_t room = t->maxBody - std::min(t->maxBody, t->body.size());
+    std::size_t bytes = size * count;
+    t->body.append(data, std::min(bytes, room));
+    return bytes <= room ? bytes : 0;  // 0 ends the transfer: the body is full
   }
 
   // Called once the connection is made, before the request goes out: the
@@ -116,7 +119,7 @@ void HttpClient::get(const std::string& url, ByteArray& body) {
   }
   std::unique_ptr<curl_slist, ListDeleter> headers(list);
 
-  Transfer transfer{body};
+  Transfer transfer{body, limits_.maxBodyBytes};
   CURL* e = easy.get();
   curl_easy_setopt(e, CURLOPT_URL, url.c_str());
   curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
@@ -133,6 +136,8 @@ void HttpClient::get(const std::string& url, ByteArray& body) {
   curl_easy_setopt(e, CURLOPT_FORBID_REUSE, 1L);
   curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits_.connectTimeout.count()));
+  curl_easy_setopt(e, CURLOPT_LOW_SPEED_LIMIT, limits_.lowSpeedBytes);
+  curl_easy_setopt(e, CURLOPT_LOW_SPEED_TIME, static_cast<long>(limits_.lowSpeedWindow.count()));
   curl_easy_setopt(e, CURLOPT_HEADERFUNCTION, &Transfer::onHeader);
   curl_easy_setopt(e, CURLOPT_HEADERDATA, &transfer);
   curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, &Transfer::onBody);

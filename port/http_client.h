@@ -12,8 +12,12 @@
 // - The body of the final response is appended to `body` as it arrives, to
 //   the end of the body whatever Content-Length says, and what arrived stays
 //   there when the transfer fails part-way.
-// - A transfer ends when no connection is made within limits.connectTimeout
-//   or nothing arrives for limits.stallTimeout.
+// - A transfer ends when no connection is made within limits.connectTimeout,
+//   when nothing arrives for limits.stallTimeout, or when less than
+//   limits.lowSpeedBytes a second arrive over limits.lowSpeedWindow (a
+//   server that drips an endless body). It also ends once limits.maxBodyBytes
+//   have been collected: no real playlist comes near, and an endless body
+//   must not take the machine's memory. Each time what arrived is kept.
 // - abort() may be called from any thread: the transfer in progress ends at
 //   once and every later one ends before it starts.
 // - get() is for one thread at a time; abort() for any thread at any time.
@@ -34,6 +38,9 @@ namespace lirvane::port {
 struct HttpLimits {
   std::chrono::milliseconds connectTimeout{std::chrono::seconds(60)};
   std::chrono::milliseconds stallTimeout{std::chrono::seconds(60)};
+  long lowSpeedBytes = 100;
+  std::chrono::seconds lowSpeedWindow{60};
+  std::size_t maxBodyBytes = 32 * 1024 * 1024;
   long maxRedirects = 10;
 };
 

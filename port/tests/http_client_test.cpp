@@ -79,5 +79,34 @@ TEST_F(HttpClientAbort, LaterTransfersEndBeforeTheyStart) {
   EXPECT_TRUE(server_.requests().empty());
 }
 
+// Bodies that never end, fast or slow: collecting stops and keeps what came.
+class HttpClientLimits : public HttpClientAbort {};
+
+TEST_F(HttpClientLimits, AnEndlessBodyStopsAtTheBound) {
+  server_.on("/endless", [](Connection& c) {
+    c.send(LoopbackHttpServer::response("200 OK", "", ""));
+    const std::string chunk(64 * 1024, 'x');
+    while (c.send(chunk)) {
+    }
+  });
+  auto client = HttpClient::open("agent", {.maxBodyBytes = 1000000});
+  ByteArray body;
+  client->get(server_.origin() + "/endless", body);
+  EXPECT_EQ(body.size(), 1000000u);
+}
+
+TEST_F(HttpClientLimits, ADrippingBodyEndsWithWhatCame) {
+  server_.on("/drip", [](Connection& c) {
+    c.send(LoopbackHttpServer::response("200 OK", "", ""));
+    while (c.send("x")) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  });
+  auto client = HttpClient::open(
+      "agent", {.lowSpeedBytes = 100, .lowSpeedWindow = std::chrono::seconds(2)});
+  ByteArray body;
+  client->get(server_.origin() + "/drip", body);
+  EXPECT_GT(body.size(), 5u);
+  EXPECT_EQ(body.view().find_first_not_of('x'), std::string_view::npos);
+}
+
 }  // namespace
 }  // namespace lirvane::port
