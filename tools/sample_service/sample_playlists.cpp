@@ -52,6 +52,98 @@ const std::vector<Song> kChineseSongs = {
     {u8"孙燕姿", u8"遇见", u8"http://music.example.com/yujian.mp3"},
 };
 
+std::string headers(const std::string& status, const std::string& extra = "") {
+  return "HTTP/1.0 " + status + "\r\n" + extra + "\r\n";
+}
+
+// Sends `filler` after the sample songs until `total` bytes are out (0: no
+// end) or the client leaves.
+void sendWithFiller(Connection& connection, std::size_t total) {
+  std::string songs = kHead;
+  for (const Song& song : kSampleSongs) songs += songLines(song);
+  if (!connection.send(headers("200 OK") + songs)) return;
+  const std::string filler = std::string(64 * 1024 - 1, 'x') + "\n";
+  for (std::size_t sent = songs.size(); total == 0 || sent < total; sent += filler.size()) {
+    if (!connection.send(filler)) return;
+  }
+}
+
+// Answers that a real service would never give, to show they do no harm.
+bool answerHostile(Connection& connection, int number) {
+  const std::string songs = playlistOf(kSampleSongs);
+  switch (number) {
+    case 5:
+      sendWithFiller(connection, 100u * 1024 * 1024);
+      return true;
+    case 6:
+      sendWithFiller(connection, 0);
+      return true;
+    case 7:
+      if (!connection.send(headers("200 OK") + songs)) return true;
+      while (connection.send("x")) std::this_thread::sleep_for(std::chrono::seconds(1));
+      return true;
+    case 8:
+      connection.send(headers("200 OK"));
+      return true;
+    case 9:
+      connection.send(headers("200 OK", "Content-Length: 5000\r\n"));
+      return true;
+    case 10:
+      connection.send(
+          headers("302 Found", "Location: " + std::string(kPlaylistPath) + "?uin=10\r\n"));
+      return true;
+    case 11:
+      connection.send(headers("302 Found", "Location: file:///etc/passwd\r\n"));
+      return true;
+    case 12:
+      connection.send(headers("302 Found", "Location: ftp://127.0.0.1/x\r\n"));
+      return true;
+    case 13:
+      connection.send("GARBAGE \x01\x02 NOT HTTP\r\n\r\n" + songs);
+      return true;
+    case 14:
+      connection.send(headers("200 OK", "Content-Length: -1\r\n") + songs);
+      return true;
+    case 15:
+      connection.send(headers("200 OK", "Content-Length: 99999999999999999999\r\n") + songs);
+      return true;
+    case 16:
+      connection.send(headers("200 OK", "Content-Length: 12abc\r\n") + songs);
+      return true;
+    case 17: {
+      std::string body = kHead + songLines(kSampleSongs[0]) + std::string(1, '\0') +
+                         songLines(kSampleSongs[1]) + kTail;
+      connection.send(ok(body));
+      return true;
+    }
+    case 18: {
+      std::string body = kHead + "\x81" + songLines(kSampleSongs[0]) + "\xFF\x81\x20" +
+                         songLines(kSampleSongs[1]) + "\xFE\x7F" + songLines(kSampleSongs[2]) +
+                         kTail + "\x81";
+      connection.send(ok(body));
+      return true;
+    }
+    case 19: {
+      std::string body = songs;
+      for (std::size_t at = body.find('\n'); at != std::string::npos; at = body.find('\n', at + 2))
+        body.replace(at, 1, "\r\n");
+      connection.send(ok(body));
+      return true;
+    }
+    case 20: {
+      std::string line;
+      line.reserve(9'000'000);
+      for (int i = 0; i < 1'000'000; ++i) line += "<![CDATA[";
+      std::string body = kHead + songLines(kSampleSongs[0]) + line + "\n" +
+                         songLines(kSampleSongs[1]) + songLines(kSampleSongs[2]) + kTail;
+      connection.send(ok(body));
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 std::string uinOf(std::string_view target) {
@@ -104,6 +196,7 @@ void answerPlaylist(Connection& connection, const std::string& uin) {
       if (c < '0' || c > '9') break;
       number = (number * 10 + (c - '0')) % 100001;
     }
+    if (uin.size() <= 2 && answerHostile(connection, static_cast<int>(number))) return;
     connection.send(ok(generatePlaylist(static_cast<int>(number))));
   }
 }

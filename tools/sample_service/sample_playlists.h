@@ -9,6 +9,20 @@
 //   3          the start of an answer, then nothing until the client leaves
 //   4          part of an answer, then a connection reset
 //   404, 500   error pages with bodies
+// Hostile answers, each with the three sample songs where it has songs:
+//   5   the songs, then 100 MB of filler in many chunks
+//   6   the songs, then filler without end
+//   7   the songs, then one byte a second without end
+//   8   headers, then the connection closes
+//   9   headers announcing a body that never comes (closed)
+//   10  a redirect to itself, without end
+//   11  a redirect to a file: address;  12  to an ftp: address
+//   13  a status line of garbage
+//   14, 15, 16  Content-Length -1, 99999999999999999999 and "12abc"
+//   17  the first song, a zero byte, then the rest
+//   18  invalid code page 936 (lone lead bytes, 0xFF, a lead byte at the end)
+//   19  the songs with CR LF line ends
+//   20  the songs around one line of 10 MB holding "<![CDATA[" a million times
 // Any other number n: a generated playlist of n % 100001 songs (so 10000
 // gives 10,000 songs), in code page 936.
 #pragma once
