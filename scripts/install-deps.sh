@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev fonts-wqy-microhei
   libgtest-dev libbenchmark-dev python3
   xvfb xauth
+  clang libclang-rt-14-dev
 )
 
 missing=()

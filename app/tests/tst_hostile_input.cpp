@@ -23,7 +23,7 @@ using namespace lirvane::gui;
 namespace {
 
 template <typename Done>
-bool runUntil(Done done, int timeoutMs = 60000) {
+bool runUntil(Done done, int timeoutMs = 240000) {
   QElapsedTimer clock;
   clock.start();
   QEventLoop loop;
