@@ -75,6 +75,15 @@ void installAllocationFailureStop() {
 
 }  // namespace lirvane::gui
 
+// ThreadSanitizer brings its own operator new and delete, which cannot be
+// replaced; there its allocator reports a failed allocation itself.
+#if defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define LIRVANE_ALLOCATOR_OWNED_BY_SANITIZER 1
+#endif
+#endif
+
+#ifndef LIRVANE_ALLOCATOR_OWNED_BY_SANITIZER
 namespace {
 void* allocateOrStop(std::size_t bytes) {
   if (void* memory = std::malloc(bytes ? bytes : 1)) return memory;
@@ -88,3 +97,4 @@ void operator delete(void* memory) noexcept { std::free(memory); }
 void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 void operator delete[](void* memory) noexcept { std::free(memory); }
 void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
+#endif
