@@ -5,6 +5,9 @@
 //                                              when the status line first shows
 //                                              "获取中.." (WHEN=downloading) or
 //                                              when rows appear (WHEN=listing)
+//   lirvane_run_probe fetch-close N MS         fetches number N and closes the
+//                                              window MS milliseconds after the
+//                                              press, printing the wall-clock time
 // Prints what became of g_matcher, and exits with the program's code.
 #include <QApplication>
 #include <QKeyEvent>
@@ -15,7 +18,9 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <string>
 
 #include "app/application.h"
@@ -66,6 +71,16 @@ void actOnceShown() {
       window->close();
     } else if (g_mode == "escape") {
       pressEscape(window);
+    } else if (g_mode == "fetch-close") {
+      window->numberBox()->setText(QString::fromStdString(g_number));
+      window->fetchButton()->click();
+      QTimer::singleShot(std::atoi(g_when.c_str()), [] {
+        timespec now;
+        clock_gettime(CLOCK_REALTIME, &now);
+        std::printf("closed at %lld.%09ld\n", static_cast<long long>(now.tv_sec), now.tv_nsec);
+        std::fflush(stdout);
+        if (auto* shown = mainWindow()) shown->close();
+      });
     } else if (g_mode == "fetch-escape") {
       window->numberBox()->setText(QString::fromStdString(g_number));
       window->fetchButton()->click();

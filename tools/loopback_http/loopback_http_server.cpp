@@ -60,12 +60,12 @@ LoopbackHttpServer::~LoopbackHttpServer() {
   stopping_ = true;
   acceptThread_.join();
   close(listenFd_);
-  std::vector<std::thread> connections;
+  std::vector<ConnectionThread> connections;
   {
     std::lock_guard lock(mutex_);
     connections.swap(connections_);
   }
-  for (auto& t : connections) t.join();
+  for (auto& connection : connections) connection.thread.join();
 }
 
 void LoopbackHttpServer::on(const std::string& path, Scenario scenario) {
@@ -94,7 +94,17 @@ void LoopbackHttpServer::serve() {
     int fd = accept(listenFd_, nullptr, nullptr);
     if (fd < 0) continue;
     std::lock_guard lock(mutex_);
-    connections_.emplace_back([this, fd] { handle(fd); });
+    std::erase_if(connections_, [](ConnectionThread& connection) {
+      if (!*connection.finished) return false;
+      connection.thread.join();
+      return true;
+    });
+    auto finished = std::make_shared<std::atomic<bool>>(false);
+    connections_.push_back({std::thread([this, fd, finished] {
+                              handle(fd);
+                              *finished = true;
+                            }),
+                            finished});
   }
 }
 

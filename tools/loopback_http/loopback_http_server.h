@@ -7,6 +7,7 @@
 #include <atomic>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -67,7 +68,13 @@ class LoopbackHttpServer {
   mutable std::mutex mutex_;
   std::map<std::string, Scenario> scenarios_;
   std::vector<std::string> requests_;
-  std::vector<std::thread> connections_;
+  // Finished ones are joined at the next accept, so a long-running service
+  // keeps no dead threads (and their stacks) around.
+  struct ConnectionThread {
+    std::thread thread;
+    std::shared_ptr<std::atomic<bool>> finished;
+  };
+  std::vector<ConnectionThread> connections_;
 };
 
 }  // namespace lirvane::tools
