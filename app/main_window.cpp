@@ -34,7 +34,10 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("MainWindow"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("Lirvane (Lirvane 开发组 出品)"));
-  setWindowIcon(QIcon(QStringLiteral(":/lirvane/icon.png")));
+  QIcon icon;
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/lirvane/icons/%1x%1.png").arg(size), QSize(size, size));
+  setWindowIcon(icon);
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
@@ -49,7 +52,13 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   bannerPalette.setColor(QPalette::WindowText, Qt::black);
   banner_->setPalette(bannerPalette);
   banner_->setAlignment(Qt::AlignCenter);
-  banner_->setPixmap(QPixmap(QStringLiteral(":/lirvane/banner.png")));
+  // Drawn from the picture at twice the size on screens scaled by more than
+  // one, so that it stays sharp.
+  bool scaled = devicePixelRatioF() > 1.0;
+  QPixmap picture(scaled ? QStringLiteral(":/lirvane/banner@2x.png")
+                         : QStringLiteral(":/lirvane/banner.png"));
+  picture.setDevicePixelRatio(scaled ? 2.0 : 1.0);
+  banner_->setPixmap(picture);
 
   buildInputRow();
 

@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libbenchmark-dev python3
   xvfb xauth
   clang libclang-rt-14-dev
+  desktop-file-utils appstream dpkg-dev
+  python3-pyatspi at-spi2-core dbus-x11
 )
 
 missing=()

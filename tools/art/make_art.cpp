@@ -1,6 +1,9 @@
 // Draws Lirvane's icon and banner. Run once; the pictures it writes are
-// committed under app/resources/.
+// committed under app/resources/: icon.png and banner.png (the banner also
+// at twice the size, for screens scaled by 2), and the icon at the usual
+// sizes of the hicolor theme as icons/NNxNN.png.
 //   make_art <folder>
+#include <QDir>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -53,9 +56,10 @@ QImage icon(int size) {
   return image;
 }
 
-QImage banner() {
-  QImage image(200, 56, QImage::Format_ARGB32_Premultiplied);
+QImage banner(int scale) {
+  QImage image(200 * scale, 56 * scale, QImage::Format_ARGB32_Premultiplied);
   QPainter p(&image);
+  p.scale(scale, scale);
   p.setRenderHint(QPainter::Antialiasing);
   QLinearGradient back(0, 0, 200, 56);
   back.setColorAt(0, QColor(24, 78, 160));
@@ -82,6 +86,11 @@ int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
   bool ok = icon(256).save(folder + QStringLiteral("/icon.png")) &&
-            banner().save(folder + QStringLiteral("/banner.png"));
+            banner(1).save(folder + QStringLiteral("/banner.png")) &&
+            banner(2).save(folder + QStringLiteral("/banner@2x.png"));
+  QDir().mkpath(folder + QStringLiteral("/icons"));
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    ok = ok && icon(size).save(QStringLiteral("%1/icons/%2x%2.png").arg(folder).arg(size));
+  }
   return ok ? 0 : 1;
 }
