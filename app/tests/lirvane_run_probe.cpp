@@ -5,6 +5,8 @@
 //                                              when the status line first shows
 //                                              "获取中.." (WHEN=downloading) or
 //                                              when rows appear (WHEN=listing)
+//   lirvane_run_probe fetch-stay N             fetches number N, prints "listed"
+//                                              and stays until stopped
 //   lirvane_run_probe fetch-close N MS         fetches number N and closes the
 //                                              window MS milliseconds after the
 //                                              press, printing the wall-clock time
@@ -62,6 +64,17 @@ void escapeWhenReady() {
   pressEscape(window);
 }
 
+void announceWhenListed() {
+  auto* window = mainWindow();
+  if (window && window->fetchButton()->isEnabled() &&
+      window->statusPart()->text().startsWith(QStringLiteral("QQ:"))) {
+    std::printf("listed\n");
+    std::fflush(stdout);
+    return;
+  }
+  QTimer::singleShot(20, announceWhenListed);
+}
+
 void actOnceShown() {
   QTimer::singleShot(200, [] {
     auto* window = mainWindow();
@@ -71,6 +84,10 @@ void actOnceShown() {
       window->close();
     } else if (g_mode == "escape") {
       pressEscape(window);
+    } else if (g_mode == "fetch-stay") {
+      window->numberBox()->setText(QString::fromStdString(g_number));
+      window->fetchButton()->click();
+      announceWhenListed();
     } else if (g_mode == "fetch-close") {
       window->numberBox()->setText(QString::fromStdString(g_number));
       window->fetchButton()->click();
