@@ -78,8 +78,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   setControlTheme(1);
   tools::LoopbackHttpServer service;
-  service.on(tools::kPlaylistPath,
-             [](tools::Connection& c) { tools::answerPlaylist(c, tools::uinOf(c.target())); });
+  tools::serveSamplePlaylists(service);
   qputenv("http_proxy", QByteArray::fromStdString(service.origin()));
   qunsetenv("no_proxy");
   RegexMatcher matcher;

@@ -34,7 +34,7 @@ class TestApplication : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(service_.port() != 0);
-    service_.on(kPlaylistPath, [](Connection& c) { answerPlaylist(c, uinOf(c.target())); });
+    serveSamplePlaylists(service_);
   }
 
   void closingTheWindowEndsTheProgram_data() {

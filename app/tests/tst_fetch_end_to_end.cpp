@@ -10,34 +10,15 @@
 #include "app/main_window_controls.h"
 #include "app/number_edit.h"
 #include "app/song_list_model.h"
+#include "app/tests/event_loop_wait.h"
 #include "regex/regex_matcher.h"
 #include "tools/loopback_http/loopback_http_server.h"
 #include "tools/sample_service/sample_playlists.h"
 
 using namespace lirvane;
 using namespace lirvane::gui;
+using lirvane::gui::testing::runUntil;
 using namespace lirvane::tools;
-
-namespace {
-
-// Runs the event loop until `done` holds, as the program's own loop runs:
-// each call a fetch posts is served as soon as it arrives. (QTRY_* would
-// sleep between its polls and slow every call of the fetch down.)
-template <typename Done>
-bool runUntil(Done done, int timeoutMs = 30000) {
-  QElapsedTimer clock;
-  clock.start();
-  QEventLoop loop;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-    if (done() || clock.elapsed() > timeoutMs) loop.quit();
-  });
-  poll.start(5);
-  if (!done()) loop.exec();
-  return done();
-}
-
-}  // namespace
 
 class TestFetchEndToEnd : public QObject {
   Q_OBJECT
@@ -60,7 +41,7 @@ class TestFetchEndToEnd : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(service_.port() != 0);
-    service_.on(kPlaylistPath, [](Connection& c) { answerPlaylist(c, uinOf(c.target())); });
+    serveSamplePlaylists(service_);
     qputenv("http_proxy", QByteArray::fromStdString(service_.origin()));
     qunsetenv("no_proxy");
   }

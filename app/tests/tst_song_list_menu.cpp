@@ -18,28 +18,16 @@
 #include "app/number_edit.h"
 #include "app/song_list_menu.h"
 #include "app/song_list_model.h"
+#include "app/tests/event_loop_wait.h"
 #include "regex/regex_matcher.h"
 #include "tools/loopback_http/loopback_http_server.h"
 #include "tools/sample_service/sample_playlists.h"
 
 using namespace lirvane;
 using namespace lirvane::gui;
+using lirvane::gui::testing::runUntil;
 
 namespace {
-
-template <typename Done>
-bool runUntil(Done done, int timeoutMs = 30000) {
-  QElapsedTimer clock;
-  clock.start();
-  QEventLoop loop;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-    if (done() || clock.elapsed() > timeoutMs) loop.quit();
-  });
-  poll.start(5);
-  if (!done()) loop.exec();
-  return done();
-}
 
 struct SeenBox {
   QString caption, text;
@@ -79,8 +67,7 @@ class TestSongListMenu : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(service_.port() != 0);
-    service_.on(tools::kPlaylistPath,
-                [](tools::Connection& c) { tools::answerPlaylist(c, tools::uinOf(c.target())); });
+    tools::serveSamplePlaylists(service_);
     qputenv("http_proxy", QByteArray::fromStdString(service_.origin()));
     qunsetenv("no_proxy");
   }

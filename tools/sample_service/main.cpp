@@ -30,8 +30,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "lirvane-sample-service: cannot listen on 127.0.0.1:%d\n", port);
     return 1;
   }
-  server.on(kPlaylistPath,
-            [](Connection& connection) { answerPlaylist(connection, uinOf(connection.target())); });
+  serveSamplePlaylists(server);
   std::printf("http://127.0.0.1:%d\n", server.port());
   std::fflush(stdout);
   int signal = 0;

@@ -201,4 +201,8 @@ void answerPlaylist(Connection& connection, const std::string& uin) {
   }
 }
 
+void serveSamplePlaylists(LoopbackHttpServer& server) {
+  server.on(kPlaylistPath, [](Connection& c) { answerPlaylist(c, uinOf(c.target())); });
+}
+
 }  // namespace lirvane::tools

@@ -43,4 +43,7 @@ std::string uinOf(std::string_view target);
 // Answers one request for the playlist of `uin`.
 void answerPlaylist(Connection& connection, const std::string& uin);
 
+// Makes `server` answer the playlist path as the sample service does.
+void serveSamplePlaylists(LoopbackHttpServer& server);
+
 }  // namespace lirvane::tools

@@ -20,6 +20,7 @@
 #include "app/main_window.h"
 #include "app/main_window_controls.h"
 #include "app/number_edit.h"
+#include "app/tests/event_loop_wait.h"
 #include "fetch/playlist_response.h"
 #include "port/http_client.h"
 #include "regex/automation/com_object.h"
@@ -29,6 +30,7 @@
 
 using namespace lirvane;
 using namespace lirvane::gui;
+using lirvane::gui::testing::runUntil;
 
 namespace {
 
@@ -42,27 +44,13 @@ double residentMegabytes() {
   return resident * 4096.0 / (1024 * 1024);
 }
 
-bool runUntil(const std::function<bool()>& done, int timeoutMs) {
-  QElapsedTimer clock;
-  clock.start();
-  QEventLoop loop;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-    if (done() || clock.elapsed() > timeoutMs) loop.quit();
-  });
-  poll.start(2);
-  if (!done()) loop.exec();
-  return done();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   int fetches = argc > 1 ? std::atoi(argv[1]) : 200;
   tools::LoopbackHttpServer service;
-  service.on(tools::kPlaylistPath,
-             [](tools::Connection& c) { tools::answerPlaylist(c, tools::uinOf(c.target())); });
+  tools::serveSamplePlaylists(service);
   qputenv("http_proxy", QByteArray::fromStdString(service.origin()));
   qunsetenv("no_proxy");
   setPlaylistRequestLimits({.stallTimeout = std::chrono::seconds(2),
