@@ -95,6 +95,11 @@ class TestMainWindowX11 : public QObject {
   }
 
   void theLinkOpensThroughTheDesktop() {
+#if defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+    QSKIP("starts xdg-open: LLVM 14's ThreadSanitizer fails its own check on fork");
+#endif
+#endif
     auto* link = window_->findChild<HyperlinkLabel*>(QStringLiteral("超级链接框1"));
     QTest::mousePress(link, Qt::LeftButton, {}, QPoint(10, 10));
     QTRY_VERIFY(QFileInfo(bin_.path() + "/opened").size() > 0);

@@ -207,7 +207,7 @@ class TestSongListMenu : public QObject {
     SongListMenu menu(*window_, *controls_);
     menu.clearAll();
     QCOMPARE(window_->songs()->rowCount(), 0);
-    QVERIFY(runUntil([this] { return window_->fetchButton()->isEnabled(); }));
+    QVERIFY(runUntil([this] { return window_->fetchButton()->isEnabled(); }, 120000));
     QVERIFY(cleared < 5000);
     QCOMPARE(window_->songs()->rowCount(), 5000 - cleared);
     // The row being written at the clear lost its texts; the next song went
