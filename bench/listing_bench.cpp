@@ -79,8 +79,7 @@ int main(int argc, char** argv) {
   setControlTheme(1);
   tools::LoopbackHttpServer service;
   tools::serveSamplePlaylists(service);
-  qputenv("http_proxy", QByteArray::fromStdString(service.origin()));
-  qunsetenv("no_proxy");
+  tools::useAsProxy(service);
   RegexMatcher matcher;
 
   const int repetitions = qEnvironmentVariableIntValue("LISTING_REPETITIONS")

@@ -42,8 +42,7 @@ class TestFetchEndToEnd : public QObject {
   void initTestCase() {
     QVERIFY(service_.port() != 0);
     serveSamplePlaylists(service_);
-    qputenv("http_proxy", QByteArray::fromStdString(service_.origin()));
-    qunsetenv("no_proxy");
+    useAsProxy(service_);
   }
 
   void init() {

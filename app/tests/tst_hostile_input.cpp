@@ -45,8 +45,7 @@ class TestHostileInput : public QObject {
   void initTestCase() {
     QVERIFY(service_.port() != 0);
     tools::serveSamplePlaylists(service_);
-    qputenv("http_proxy", QByteArray::fromStdString(service_.origin()));
-    qunsetenv("no_proxy");
+    tools::useAsProxy(service_);
     // The minute-long limits of the program, shortened so the test waits
     // seconds; long enough still for the service to generate 100,000 songs
     // on a loaded machine under sanitizers.
@@ -133,9 +132,9 @@ class TestHostileInput : public QObject {
     tools::LoopbackHttpServer proxy;
     proxy.on(tools::kPlaylistPath,
              [](tools::Connection& c) { tools::answerPlaylist(c, "100200300"); });
-    qputenv("http_proxy", QByteArray::fromStdString(proxy.origin()));
+    tools::useAsProxy(proxy);
     fetch(typed);
-    qputenv("http_proxy", QByteArray::fromStdString(service_.origin()));
+    tools::useAsProxy(service_);
     auto requests = proxy.requests();
     QCOMPARE(int(requests.size()), 1);
     QByteArray request = QByteArray::fromStdString(requests[0]);

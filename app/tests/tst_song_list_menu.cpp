@@ -68,8 +68,7 @@ class TestSongListMenu : public QObject {
   void initTestCase() {
     QVERIFY(service_.port() != 0);
     tools::serveSamplePlaylists(service_);
-    qputenv("http_proxy", QByteArray::fromStdString(service_.origin()));
-    qunsetenv("no_proxy");
+    tools::useAsProxy(service_);
   }
 
   void init() {

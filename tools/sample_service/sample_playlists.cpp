@@ -1,5 +1,7 @@
 #include "tools/sample_service/sample_playlists.h"
 
+#include <stdlib.h>
+
 #include <chrono>
 #include <thread>
 #include <vector>
@@ -203,6 +205,12 @@ void answerPlaylist(Connection& connection, const std::string& uin) {
 
 void serveSamplePlaylists(LoopbackHttpServer& server) {
   server.on(kPlaylistPath, [](Connection& c) { answerPlaylist(c, uinOf(c.target())); });
+}
+
+void useAsProxy(const LoopbackHttpServer& server) {
+  setenv("http_proxy", server.origin().c_str(), 1);
+  unsetenv("no_proxy");
+  unsetenv("NO_PROXY");
 }
 
 }  // namespace lirvane::tools

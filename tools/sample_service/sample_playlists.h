@@ -46,4 +46,9 @@ void answerPlaylist(Connection& connection, const std::string& uin);
 // Makes `server` answer the playlist path as the sample service does.
 void serveSamplePlaylists(LoopbackHttpServer& server);
 
+// Sends this process's HTTP requests through `server` as their proxy (the
+// environment's http_proxy, with no_proxy cleared), as the tests, the demo
+// and the benchmarks reach the sample service.
+void useAsProxy(const LoopbackHttpServer& server);
+
 }  // namespace lirvane::tools

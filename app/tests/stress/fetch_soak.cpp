@@ -51,8 +51,7 @@ int main(int argc, char** argv) {
   int fetches = argc > 1 ? std::atoi(argv[1]) : 200;
   tools::LoopbackHttpServer service;
   tools::serveSamplePlaylists(service);
-  qputenv("http_proxy", QByteArray::fromStdString(service.origin()));
-  qunsetenv("no_proxy");
+  tools::useAsProxy(service);
   setPlaylistRequestLimits({.stallTimeout = std::chrono::seconds(2),
                             .lowSpeedBytes = 100,
                             .lowSpeedWindow = std::chrono::seconds(2)});
